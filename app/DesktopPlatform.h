@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+// Installs the real message boxes, shell, beep, file dialogs and printing for
+// as long as it lives; the application object must outlive it.
+class DesktopPlatform
+{
+public:
+    DesktopPlatform();
+    ~DesktopPlatform();
+    DesktopPlatform(const DesktopPlatform &) = delete;
+    DesktopPlatform &operator=(const DesktopPlatform &) = delete;
+
+private:
+    struct Services;
+    std::unique_ptr<Services> m_services;
+};

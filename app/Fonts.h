@@ -1,0 +1,4 @@
+#pragma once
+
+// Maps the Windows font names the windows ask for to installed free fonts.
+void installFontSubstitutes();

@@ -1,0 +1,35 @@
+#include "app/DesktopPlatform.h"
+#include "app/Fonts.h"
+#include "app/Untmain.h"
+#include "data/GbkText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+    installFontSubstitutes();
+    DesktopPlatform platform;
+    if (!gbkAvailable()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Velmora"),
+                              QStringLiteral("This Qt build has no GBK text codec; Velmora cannot read its data."));
+        return 1;
+    }
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    Frmmain = new TFrmmain;
+    Frmmain->show();
+    const int result = app.exec();
+    delete Frmmain.data();
+    // Feature windows that were only hidden end with the run.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->parent())
+            delete window;
+    }
+    return result;
+}

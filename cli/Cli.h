@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+
+// One subcommand of velmora-cli: takes the arguments after its name and
+// returns the exit status (0 found, 1 nothing found, 2 bad usage or data).
+using CliCommand = int (*)(const QStringList &args);
+
+struct CliEntry
+{
+    const char *name;
+    const char *usage;
+    CliCommand run;
+};
+
+inline void printOut(const QString &text) { std::fputs(text.toUtf8().constData(), stdout); }
+inline void printErr(const QString &text) { std::fputs(text.toUtf8().constData(), stderr); }
+int usageError(const QString &usage);
+
+int cliCategories(const QStringList &args);
+int cliEntries(const QStringList &args);
+int cliDream(const QStringList &args);

@@ -1,0 +1,83 @@
+#include "cli/Cli.h"
+
+#include "data/Query.h"
+#include "data/uShare.h"
+#include "dream/DreamLookup.h"
+
+namespace {
+
+int unreadableDatabase()
+{
+    printErr(QStringLiteral("velmora-cli: cannot read the dream database %1\n").arg(dataSourceOf(GetConnStr())));
+    return 2;
+}
+
+Query connectedQuery()
+{
+    Query query;
+    query.setConnectionString(GetConnStr());
+    return query;
+}
+
+void printLines(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        printOut(line + QLatin1Char('\n'));
+}
+
+} // namespace
+
+int cliCategories(const QStringList &args)
+{
+    if (!args.isEmpty())
+        return usageError(QStringLiteral("velmora-cli categories"));
+    Query query = connectedQuery();
+    QStringList names;
+    if (!DreamLookup::categoryNames(query, names))
+        return unreadableDatabase();
+    printLines(names);
+    return names.isEmpty() ? 1 : 0;
+}
+
+int cliEntries(const QStringList &args)
+{
+    if (args.size() != 1 || trimText(args.at(0)).isEmpty())
+        return usageError(QStringLiteral("velmora-cli entries CATEGORY"));
+    Query query = connectedQuery();
+    QStringList titles;
+    if (!DreamLookup::titlesOfCategoryName(query, trimText(args.at(0)), titles))
+        return unreadableDatabase();
+    printLines(titles);
+    if (titles.isEmpty()) {
+        printErr(QStringLiteral("velmora-cli: no entries in category %1\n").arg(trimText(args.at(0))));
+        return 1;
+    }
+    return 0;
+}
+
+int cliDream(const QStringList &args)
+{
+    const QString usage = QStringLiteral("velmora-cli dream [--exact|--like] TEXT");
+    QStringList rest = args;
+    auto mode = DreamLookup::SearchMode::Exact;
+    if (!rest.isEmpty() && (rest.first() == QLatin1String("--exact") || rest.first() == QLatin1String("--like"))) {
+        if (rest.takeFirst() == QLatin1String("--like"))
+            mode = DreamLookup::SearchMode::Substring;
+    }
+    if (rest.size() != 1)
+        return usageError(usage);
+    const QString text = trimText(rest.first());
+    if (text.isEmpty())
+        return usageError(usage);
+
+    Query query = connectedQuery();
+    DreamLookup::SearchResult result;
+    if (!DreamLookup::search(query, text, mode, result))
+        return unreadableDatabase();
+    if (result.rows == 0) {
+        printErr(QString(DreamLookup::notFoundMessage).replace(QLatin1Char('\r'), QLatin1Char('\n')) + QLatin1Char('\n'));
+        return 1;
+    }
+    printLines(result.lines);
+    return 0;
+}

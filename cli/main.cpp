@@ -1,0 +1,52 @@
+#include "cli/Cli.h"
+
+#include "data/GbkText.h"
+
+#include <QCoreApplication>
+
+#include <iterator>
+
+namespace {
+
+const CliEntry commands[] = {
+    {"categories", "categories", cliCategories},
+    {"entries", "entries CATEGORY", cliEntries},
+    {"dream", "dream [--exact|--like] TEXT", cliDream},
+};
+
+void printUsage()
+{
+    printErr(QStringLiteral("usage: velmora-cli COMMAND [ARGUMENTS]\ncommands:\n"));
+    for (const CliEntry &command : commands)
+        printErr(QStringLiteral("  velmora-cli %1\n").arg(QString::fromLatin1(command.usage)));
+}
+
+} // namespace
+
+int usageError(const QString &usage)
+{
+    printErr(QStringLiteral("usage: %1\n").arg(usage));
+    return 2;
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (!gbkAvailable()) {
+        printErr(QStringLiteral("velmora-cli: this Qt has no GBK text codec\n"));
+        return 2;
+    }
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        printUsage();
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    for (const CliEntry &command : commands) {
+        if (name == QLatin1String(command.name))
+            return command.run(args);
+    }
+    printErr(QStringLiteral("velmora-cli: unknown command %1\n").arg(name));
+    printUsage();
+    return 2;
+}

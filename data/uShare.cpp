@@ -1,0 +1,164 @@
+#include "data/uShare.h"
+
+#include "data/GbkText.h"
+#include "data/Platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+QString &appPathOverride()
+{
+    static QString path;
+    return path;
+}
+
+QString withSeparator(QString path)
+{
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return -1;
+}
+
+bool isTrimmed(QChar c) { return c.unicode() <= 32; }
+
+} // namespace
+
+QString GetAppPath()
+{
+    if (!appPathOverride().isEmpty())
+        return appPathOverride();
+    if (QCoreApplication::instance())
+        return withSeparator(QCoreApplication::applicationDirPath());
+    return withSeparator(QDir::currentPath());
+}
+
+void setAppPath(const QString &path)
+{
+    appPathOverride() = path.isEmpty() ? QString() : withSeparator(path);
+}
+
+QString GetConnStr()
+{
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + GetAppPath()
+           + QStringLiteral("dream.dll;Persist Security Info=True");
+}
+
+QString dataSourceOf(const QString &connectionString)
+{
+    static const QString key = QStringLiteral("Data Source=");
+    const qsizetype start = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
+    if (start < 0)
+        return {};
+    const qsizetype from = start + key.size();
+    const qsizetype end = connectionString.indexOf(QLatin1Char(';'), from);
+    return connectionString.mid(from, end < 0 ? -1 : end - from);
+}
+
+void ShowInfoMsg(const QString &text)
+{
+    messages().show(text, QStringLiteral("提示"), MessageIcon::Information);
+}
+
+QString trimText(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isTrimmed(text.at(begin)))
+        ++begin;
+    while (end > begin && isTrimmed(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString quoted(const QString &value)
+{
+    QString result;
+    result.reserve(value.size() + 2);
+    result += QLatin1Char('\'');
+    for (QChar c : value) {
+        result += c;
+        if (c == QLatin1Char('\''))
+            result += c;
+    }
+    result += QLatin1Char('\'');
+    return result;
+}
+
+QByteArray HexToStr(const QString &hex)
+{
+    QByteArray bytes;
+    const qsizetype pairs = hex.size() / 2;
+    bytes.reserve(pairs);
+    for (qsizetype i = 0; i < pairs; ++i) {
+        const int high = hexDigit(hex.at(2 * i));
+        const int low = hexDigit(hex.at(2 * i + 1));
+        if (high < 0 || low < 0) {
+            beeper().beep();
+            continue;
+        }
+        bytes.append(char(high * 16 + low));
+    }
+    return bytes;
+}
+
+QByteArray decodeContentBytes(QByteArray bytes, quint16 key, int rounds)
+{
+    const auto high = quint8(key >> 8);
+    const auto low = quint8(key & 0xFF);
+    auto *b = reinterpret_cast<quint8 *>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (int round = 0; round < rounds; ++round) {
+        for (qsizetype i = 1; i < n; ++i)
+            b[i] = quint8(b[i - 1] + b[i]) ^ high;
+        for (qsizetype i = n - 2; i >= 0; --i)
+            b[i] = quint8(b[i + 1] + b[i]) ^ low;
+    }
+    return bytes;
+}
+
+QString DecodeContent(const QString &encoded, quint16 key, int rounds)
+{
+    const QByteArray bytes = HexToStr(encoded);
+    if (bytes.isEmpty())
+        return {};
+    return fromGbk(decodeContentBytes(bytes, key, rounds));
+}
+
+QByteArray encodeContentBytes(QByteArray bytes, quint16 key, int rounds)
+{
+    const auto high = quint8(key >> 8);
+    const auto low = quint8(key & 0xFF);
+    auto *b = reinterpret_cast<quint8 *>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (int round = 0; round < rounds; ++round) {
+        for (qsizetype i = 0; i + 1 < n; ++i)
+            b[i] = quint8((b[i] ^ low) - b[i + 1]);
+        for (qsizetype i = n - 1; i >= 1; --i)
+            b[i] = quint8((b[i] ^ high) - b[i - 1]);
+    }
+    return bytes;
+}
+
+QString StrToHex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex().toUpper());
+}
+
+QString EncodeContent(const QString &text, quint16 key, int rounds)
+{
+    return StrToHex(encodeContentBytes(toGbk(text), key, rounds));
+}

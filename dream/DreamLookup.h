@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/Query.h"
+
+#include <QString>
+#include <QStringList>
+
+// The dream lookups of the analysis and dream book windows, free of widgets so
+// the command-line tool prints exactly what a window shows.
+namespace DreamLookup {
+
+enum class SearchMode { Exact = 0, Substring = 1 };
+
+extern const QString notFoundMessage;
+QString countMessage(int rows);
+
+// Adds a text as lines, the way a text area's line list takes it.
+void addLines(QStringList &lines, const QString &text);
+
+QString decoded(const QString &storedContent);
+
+// Category names in code order; false when the query could not be opened.
+bool categoryNames(Query &query, QStringList &names);
+bool titlesOfCategoryName(Query &query, const QString &name, QStringList &titles);
+
+struct SearchResult
+{
+    int rows = 0;
+    QStringList lines; // the text area's lines, empty when nothing matched
+};
+// One search; false when the query could not be opened.
+bool search(Query &query, const QString &text, SearchMode mode, SearchResult &result);
+
+// The stored text of the first entry with that title, decoded; false when the
+// query could not be opened. An unknown title gives true and no lines.
+bool contentOfTitle(Query &query, const QString &title, QStringList &lines);
+
+} // namespace DreamLookup

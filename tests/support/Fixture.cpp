@@ -1,0 +1,63 @@
+#include "support/Fixture.h"
+
+#include "data/uShare.h"
+#include "tools/DreamDbBuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+FixtureProgramDir::FixtureProgramDir()
+{
+    setAppPath(m_dir.path());
+}
+
+FixtureProgramDir::~FixtureProgramDir()
+{
+    setAppPath(QString());
+}
+
+bool FixtureProgramDir::build(const QMap<QString, QString> &sources)
+{
+    const QString sourceDir = m_dir.filePath(QStringLiteral("source"));
+    QDir().mkpath(sourceDir);
+    for (auto it = sources.cbegin(); it != sources.cend(); ++it) {
+        const QString file = sourceDir + QLatin1Char('/') + it.key();
+        QDir().mkpath(QFileInfo(file).path());
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        out.write(it.value().toUtf8());
+    }
+    errors.clear();
+    return buildDreamDatabase(sourceDir, databasePath(), errors);
+}
+
+bool FixtureProgramDir::execute(const QString &sql)
+{
+    sqlite3 *db = nullptr;
+    bool ok = sqlite3_open(databasePath().toUtf8().constData(), &db) == SQLITE_OK
+              && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+QString tsv(const QList<QStringList> &rows)
+{
+    QString text;
+    for (const QStringList &row : rows)
+        text += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    return text;
+}
+
+QString sourceTreePath(const QString &relative)
+{
+    return QStringLiteral(VELMORA_SOURCE_DIR "/") + relative;
+}
+
+QString programDirPath(const QString &relative)
+{
+    return QStringLiteral(VELMORA_PROGRAM_DIR "/") + relative;
+}

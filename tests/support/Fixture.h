@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A program directory in a temporary folder with a dream.dll built by the
+// same tool as the shipped one, from a few lines of source text.
+class FixtureProgramDir
+{
+public:
+    FixtureProgramDir();
+    ~FixtureProgramDir();
+
+    // Source files by path relative to the source folder, e.g. "Tclass.tsv".
+    bool build(const QMap<QString, QString> &sources);
+    // Runs statements on the built file (for states the builder refuses).
+    bool execute(const QString &sql);
+
+    QString path() const { return m_dir.path(); }
+    QString databasePath() const { return m_dir.filePath(QStringLiteral("dream.dll")); }
+    QStringList errors;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A TSV text from rows of fields, the first row being the header.
+QString tsv(const QList<QStringList> &rows);
+
+// The folder of the source tree and of the built program, for tests over shipped data.
+QString sourceTreePath(const QString &relative);
+QString programDirPath(const QString &relative);

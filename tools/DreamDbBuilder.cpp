@@ -1,0 +1,306 @@
+#include "tools/DreamDbBuilder.h"
+
+#include "data/GbkText.h"
+#include "data/uShare.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+enum class ColumnType { Text, Number };
+
+struct Column
+{
+    const char *name;
+    ColumnType type;
+};
+
+struct TableSchema
+{
+    const char *name;
+    std::vector<Column> columns;
+    std::vector<const char *> key; // columns whose values together must be unique
+};
+
+const std::vector<TableSchema> &schemas()
+{
+    static const std::vector<TableSchema> tables = {
+        {"Tclass", {{"ZMID", ColumnType::Text}, {"ZMCLASS", ColumnType::Text}}, {"ZMID"}},
+        {"JMTable", {{"TITLE", ColumnType::Text}, {"CONENT", ColumnType::Text}, {"CLASEID", ColumnType::Text}}, {"TITLE"}},
+        {"shouji", {{"num", ColumnType::Text}, {"title", ColumnType::Text}, {"jx", ColumnType::Text}, {"content", ColumnType::Text}}, {"num"}},
+        {"xingzuolove", {{"xingzuo1", ColumnType::Text}, {"xingzuo2", ColumnType::Text}, {"title", ColumnType::Text},
+                         {"content1", ColumnType::Text}, {"content2", ColumnType::Text}}, {"xingzuo1", "xingzuo2"}},
+        {"chenggu1", {{"year", ColumnType::Text}, {"weight", ColumnType::Number}}, {"year"}},
+        {"chenggu2", {{"month", ColumnType::Text}, {"weight", ColumnType::Number}}, {"month"}},
+        {"chenggu3", {{"day", ColumnType::Text}, {"weight", ColumnType::Number}}, {"day"}},
+        {"chenggu4", {{"time", ColumnType::Text}, {"weight", ColumnType::Number}}, {"time"}},
+        {"chenggu", {{"weight", ColumnType::Text}, {"content", ColumnType::Text}}, {"weight"}},
+    };
+    return tables;
+}
+
+struct SourceRow
+{
+    QString file;
+    int line = 0;
+    QStringList values; // in schema column order
+};
+
+QString unescape(const QString &field)
+{
+    if (!field.contains(QLatin1Char('\\')))
+        return field;
+    QString result;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const QChar c = field.at(i);
+        if (c != QLatin1Char('\\') || i + 1 == field.size()) {
+            result += c;
+            continue;
+        }
+        const QChar next = field.at(++i);
+        if (next == QLatin1Char('n'))
+            result += QStringLiteral("\r\n");
+        else if (next == QLatin1Char('t'))
+            result += QLatin1Char('\t');
+        else
+            result += next;
+    }
+    return result;
+}
+
+QStringList sourceFiles(const QString &sourceDir, const QString &table)
+{
+    QStringList files;
+    const QString single = sourceDir + QLatin1Char('/') + table + QStringLiteral(".tsv");
+    if (QFileInfo(single).isFile())
+        files << single;
+    const QDir folder(sourceDir + QLatin1Char('/') + table);
+    for (const QString &name : folder.entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name))
+        files << folder.filePath(name);
+    return files;
+}
+
+bool readTable(const TableSchema &schema, const QString &sourceDir, std::vector<SourceRow> &rows,
+               QStringList &errors)
+{
+    const int errorsBefore = int(errors.size());
+    for (const QString &path : sourceFiles(sourceDir, QString::fromLatin1(schema.name))) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            errors << QStringLiteral("%1: cannot be read").arg(path);
+            continue;
+        }
+        const QByteArray bytes = file.readAll();
+        QString text = QString::fromUtf8(bytes);
+        if (text.toUtf8() != bytes) {
+            errors << QStringLiteral("%1: not valid UTF-8").arg(path);
+            continue;
+        }
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        const QStringList header = lines.value(0).split(QLatin1Char('\t'));
+        std::vector<int> position; // source field of each schema column
+        bool headerOk = true;
+        for (const Column &column : schema.columns) {
+            const int index = int(header.indexOf(QString::fromLatin1(column.name)));
+            if (index < 0) {
+                errors << QStringLiteral("%1:1: missing column %2").arg(path, QString::fromLatin1(column.name));
+                headerOk = false;
+            }
+            position.push_back(index);
+        }
+        if (!headerOk)
+            continue;
+        for (int n = 1; n < lines.size(); ++n) {
+            const QString &line = lines.at(n);
+            if (trimText(line).isEmpty())
+                continue;
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            if (fields.size() != header.size()) {
+                errors << QStringLiteral("%1:%2: %3 fields where the header has %4")
+                              .arg(path).arg(n + 1).arg(fields.size()).arg(header.size());
+                continue;
+            }
+            SourceRow row{path, n + 1, {}};
+            for (int index : position)
+                row.values << unescape(fields.at(index));
+            rows.push_back(std::move(row));
+        }
+    }
+    return errors.size() == errorsBefore;
+}
+
+bool checkRows(const TableSchema &schema, const std::vector<SourceRow> &rows,
+               const QSet<QString> &categoryCodes, QStringList &errors)
+{
+    const int errorsBefore = int(errors.size());
+    std::vector<int> keyColumns;
+    for (const char *key : schema.key) {
+        for (int c = 0; c < int(schema.columns.size()); ++c) {
+            if (qstrcmp(schema.columns[c].name, key) == 0)
+                keyColumns.push_back(c);
+        }
+    }
+    const bool isEntries = qstrcmp(schema.name, "JMTable") == 0;
+    QHash<QString, QString> seenKeys; // key (case folded as the database compares) -> where
+    for (const SourceRow &row : rows) {
+        const QString where = QStringLiteral("%1:%2").arg(row.file).arg(row.line);
+        for (int c = 0; c < int(schema.columns.size()); ++c) {
+            const QString &value = row.values.at(c);
+            const QString columnName = QString::fromLatin1(schema.columns[c].name);
+            if (!representableInGbk(value))
+                errors << QStringLiteral("%1: %2 holds text that GBK cannot represent").arg(where, columnName);
+            if (schema.columns[c].type == ColumnType::Number) {
+                bool ok = false;
+                value.toDouble(&ok);
+                if (!ok)
+                    errors << QStringLiteral("%1: %2 is not a number: %3").arg(where, columnName, value);
+            }
+        }
+        QStringList keyParts;
+        for (int c : keyColumns)
+            keyParts << trimText(row.values.at(c)).toLower();
+        const QString key = keyParts.join(QChar(0));
+        if (keyParts.join(QString()).isEmpty())
+            errors << QStringLiteral("%1: empty key").arg(where);
+        else if (seenKeys.contains(key))
+            errors << QStringLiteral("%1: duplicate key %2 (first at %3)")
+                          .arg(where, keyParts.join(QLatin1Char('/')), seenKeys.value(key));
+        else
+            seenKeys.insert(key, where);
+        if (isEntries && !categoryCodes.contains(trimText(row.values.at(2))))
+            errors << QStringLiteral("%1: unknown category code %2").arg(where, row.values.at(2));
+    }
+    return errors.size() == errorsBefore;
+}
+
+struct DatabaseCloser
+{
+    void operator()(sqlite3 *db) const { sqlite3_close(db); }
+};
+
+bool exec(sqlite3 *db, const QString &sql, QStringList &errors)
+{
+    char *message = nullptr;
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    errors << QStringLiteral("sqlite: %1").arg(QString::fromUtf8(message));
+    sqlite3_free(message);
+    return false;
+}
+
+bool writeTable(sqlite3 *db, const TableSchema &schema, const std::vector<SourceRow> &rows, QStringList &errors)
+{
+    QStringList columnDefs;
+    QStringList placeholders;
+    for (const Column &column : schema.columns) {
+        // The original provider compares text without regard to case.
+        columnDefs << QStringLiteral("%1 %2").arg(QString::fromLatin1(column.name),
+                                                  column.type == ColumnType::Text
+                                                      ? QStringLiteral("TEXT COLLATE NOCASE")
+                                                      : QStringLiteral("REAL"));
+        placeholders << QStringLiteral("?");
+    }
+    const QString table = QString::fromLatin1(schema.name);
+    if (!exec(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columnDefs.join(QStringLiteral(", "))), errors))
+        return false;
+    QStringList keyNames;
+    for (const char *key : schema.key)
+        keyNames << QString::fromLatin1(key);
+    if (!exec(db, QStringLiteral("CREATE INDEX %1_key ON %1 (%2)").arg(table, keyNames.join(QLatin1Char(','))), errors))
+        return false;
+    if (table == QLatin1String("JMTable")
+        && !exec(db, QStringLiteral("CREATE INDEX JMTable_class ON JMTable (CLASEID)"), errors))
+        return false;
+
+    const QByteArray insert = QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(table, placeholders.join(QLatin1Char(','))).toUtf8();
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(db, insert.constData(), -1, &stmt, nullptr) != SQLITE_OK) {
+        errors << QStringLiteral("sqlite: %1").arg(QString::fromUtf8(sqlite3_errmsg(db)));
+        return false;
+    }
+    const bool isEntries = table == QLatin1String("JMTable");
+    bool ok = true;
+    for (const SourceRow &row : rows) {
+        for (int c = 0; c < int(schema.columns.size()); ++c) {
+            QString value = row.values.at(c);
+            if (isEntries && c == 1)
+                value = EncodeContent(value, contentKey, contentRounds);
+            if (schema.columns[c].type == ColumnType::Number) {
+                sqlite3_bind_double(stmt, c + 1, value.toDouble());
+            } else {
+                const QByteArray utf8 = value.toUtf8();
+                sqlite3_bind_text(stmt, c + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+            }
+        }
+        if (sqlite3_step(stmt) != SQLITE_DONE) {
+            errors << QStringLiteral("%1:%2: sqlite: %3").arg(row.file).arg(row.line).arg(QString::fromUtf8(sqlite3_errmsg(db)));
+            ok = false;
+            break;
+        }
+        sqlite3_reset(stmt);
+    }
+    sqlite3_finalize(stmt);
+    return ok;
+}
+
+} // namespace
+
+bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QStringList &errors)
+{
+    if (!QFileInfo(sourceDir).isDir()) {
+        errors << QStringLiteral("%1: no such source folder").arg(sourceDir);
+        return false;
+    }
+    std::vector<std::vector<SourceRow>> tables;
+    QSet<QString> categoryCodes;
+    bool ok = true;
+    for (const TableSchema &schema : schemas()) {
+        std::vector<SourceRow> rows;
+        ok = readTable(schema, sourceDir, rows, errors) && ok;
+        if (qstrcmp(schema.name, "Tclass") == 0) {
+            for (const SourceRow &row : rows)
+                categoryCodes.insert(trimText(row.values.at(0)));
+        }
+        ok = checkRows(schema, rows, categoryCodes, errors) && ok;
+        tables.push_back(std::move(rows));
+    }
+    if (!ok)
+        return false;
+
+    const QString temporary = outputPath + QStringLiteral(".part");
+    QFile::remove(temporary);
+    sqlite3 *rawDb = nullptr;
+    if (sqlite3_open(temporary.toUtf8().constData(), &rawDb) != SQLITE_OK) {
+        errors << QStringLiteral("%1: cannot be created").arg(temporary);
+        sqlite3_close(rawDb);
+        return false;
+    }
+    {
+        std::unique_ptr<sqlite3, DatabaseCloser> db(rawDb);
+        ok = exec(db.get(), QStringLiteral("BEGIN"), errors);
+        for (size_t t = 0; ok && t < schemas().size(); ++t)
+            ok = writeTable(db.get(), schemas()[t], tables[t], errors);
+        ok = ok && exec(db.get(), QStringLiteral("COMMIT"), errors);
+    }
+    if (!ok) {
+        QFile::remove(temporary);
+        return false;
+    }
+    QFile::remove(outputPath);
+    if (!QFile::rename(temporary, outputPath)) {
+        errors << QStringLiteral("%1: cannot be written").arg(outputPath);
+        QFile::remove(temporary);
+        return false;
+    }
+    return true;
+}
