@@ -562,11 +562,6 @@ void cmdConstellation(QPainter &p)
     const qreal sizes[] = {3.2, 3.6, 4.6, 3.8, 3.3};
     for (size_t i = 0; i < s.size(); ++i)
         fillStroke(p, starPath(s[i], sizes[i], sizes[i] * 0.45), vgrad(s[i].y() - 4, s[i].y() + 4, col::goldLight, col::gold), 1.1);
-    p.setPen(Qt::NoPen);
-    p.setBrush(col::blue);
-    p.drawEllipse(QPointF(4, 5), 0.9, 0.9);
-    p.drawEllipse(QPointF(15, 4), 0.7, 0.7);
-    p.drawEllipse(QPointF(28, 13), 0.8, 0.8);
 }
 
 void cmdLotus(QPainter &p)
@@ -654,8 +649,8 @@ void treeSave(QPainter &p)
     fillStroke(p, rectPath(QRectF(4.5, 1.5, 7, 4.5)), col::cream, kSmallLine);
     p.fillRect(QRectF(9, 2.5, 1.5, 2.5), col::ink);
     fillStroke(p, rectPath(QRectF(3.5, 8.5, 9, 6)), col::cream, kSmallLine);
-    p.fillRect(QRectF(5, 10.5, 6, 1), alpha(col::vermilion, 200));
-    p.fillRect(QRectF(5, 12.5, 6, 1), alpha(col::ink, 120));
+    p.fillRect(QRectF(5, 10, 6, 1), alpha(col::vermilion, 220));
+    p.fillRect(QRectF(5, 12, 6, 1), alpha(col::ink, 140));
 }
 
 void treeFolder(QPainter &p)
@@ -683,8 +678,8 @@ void treePrint(QPainter &p)
     fillStroke(p, rectPath(QRectF(4.5, 1.5, 7, 5)), Qt::white, kSmallLine);
     fillStroke(p, rectPath(QRectF(1.5, 5.5, 13, 6.5), 1.5), vgrad(5, 12, col::blue.lighter(120), col::blue), kSmallLine);
     fillStroke(p, rectPath(QRectF(4.5, 9.5, 7, 5)), Qt::white, kSmallLine);
-    p.fillRect(QRectF(6, 11, 4, 1), alpha(col::ink, 140));
-    p.fillRect(QRectF(6, 12.8, 3, 1), alpha(col::ink, 140));
+    p.fillRect(QRectF(6, 11, 4, 1), alpha(col::ink, 150));
+    p.fillRect(QRectF(6, 13, 3, 1), alpha(col::ink, 150));
     p.fillRect(QRectF(11.5, 7, 1.5, 1.2), col::goldLight);
 }
 
@@ -706,7 +701,7 @@ void treeStar(QPainter &p)
 void treeMoon(QPainter &p)
 {
     fillStroke(p, crescentPath(QPointF(7.5, 8.5), 6.3, QPointF(11, 5.8), 5.2), vgrad(2, 15, col::goldLight, col::gold), kSmallLine);
-    fillStroke(p, sparklePath(QPointF(13, 10.5), 2.4), col::gold, 0.8);
+    fillStroke(p, sparklePath(QPointF(13.2, 3.8), 2.6), col::gold, 0.8);
 }
 
 void treeClose(QPainter &p)
@@ -733,8 +728,8 @@ void treeNote(QPainter &p)
     fold.lineTo(10, 10);
     fold.lineTo(10, 13.5);
     fillStroke(p, fold, QColor(0xe0, 0xbe, 0x58), kSmallLine);
-    p.fillRect(QRectF(4.5, 5, 7, 1), alpha(col::ink, 150));
-    p.fillRect(QRectF(4.5, 7.5, 5, 1), alpha(col::ink, 150));
+    p.fillRect(QRectF(5, 5, 6, 1), alpha(col::ink, 160));
+    p.fillRect(QRectF(5, 7, 4, 1), alpha(col::ink, 160));
 }
 
 void treeBookmark(QPainter &p)
@@ -843,8 +838,8 @@ void pageLines(QPainter &p, QBrush fill, QColor lines)
     fold.lineTo(10, 5);
     fold.lineTo(13.5, 5);
     fillStroke(p, fold, col::paper, kSmallLine);
-    for (qreal y : {6.5, 8.5, 10.5, 12.5})
-        p.fillRect(QRectF(4.5, y, y < 12 ? 7 : 4.5, 1), lines);
+    for (int y : {6, 8, 10, 12})
+        p.fillRect(QRectF(5, y, y < 12 ? 6 : 4, 1), lines);
 }
 
 void treePage(QPainter &p)
@@ -892,8 +887,8 @@ void drawMoon(QPainter &p, QPointF c, qreal r, bool glow)
 {
     if (glow) {
         QRadialGradient g(c, r * 3.6);
-        g.setColorAt(0, QColor(255, 236, 190, 80));
-        g.setColorAt(0.3, QColor(240, 220, 180, 36));
+        g.setColorAt(0, QColor(255, 236, 190, 96));
+        g.setColorAt(0.3, QColor(240, 220, 180, 44));
         g.setColorAt(1, QColor(200, 210, 240, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(g);
@@ -909,14 +904,18 @@ void drawMoon(QPainter &p, QPointF c, qreal r, bool glow)
         q.setBrush(rgrad(m, r, QColor(0xff, 0xf9, 0xe6), QColor(0xf1, 0xd9, 0xa0), m - QPointF(r * 0.3, r * 0.3)));
         q.drawEllipse(m, r, r);
         q.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-        q.setBrush(QColor(0xc9, 0xae, 0x78, 70));
-        q.drawEllipse(m + QPointF(-r * 0.25, -r * 0.2), r * 0.32, r * 0.24);
-        q.drawEllipse(m + QPointF(r * 0.22, r * 0.18), r * 0.26, r * 0.2);
-        q.drawEllipse(m + QPointF(-r * 0.1, r * 0.45), r * 0.16, r * 0.12);
-        q.drawEllipse(m + QPointF(r * 0.35, -r * 0.35), r * 0.12, r * 0.1);
+        // Dark seas placed roughly as on the real near side, so no face appears.
+        q.setBrush(QColor(0xb8, 0x9c, 0x6c, 48));
+        const struct {
+            qreal x, y, rx, ry;
+        } seas[] = {{-0.28, -0.32, 0.30, 0.22}, {-0.50, 0.05, 0.22, 0.38}, {0.15, -0.36, 0.15, 0.13},
+                    {0.25, -0.08, 0.20, 0.16}, {0.45, 0.14, 0.12, 0.16}, {0.64, -0.24, 0.10, 0.08},
+                    {-0.15, 0.40, 0.20, 0.13}, {-0.34, 0.22, 0.12, 0.10}};
+        for (const auto &sea : seas)
+            q.drawEllipse(m + QPointF(sea.x * r, sea.y * r), sea.rx * r, sea.ry * r);
     }
     QImage blurred = disc;
-    boxBlur(blurred, std::max(1, int(r / 14)), 2);
+    boxBlur(blurred, std::max(1, int(r / 10)), 3);
     // Keep the rim crisp: blurred surface clipped to the sharp disc.
     {
         QPainter q(&disc);
@@ -1033,26 +1032,28 @@ QImage makeBackground()
     });
     drawMoon(p, moon, moonR, true);
 
-    // High thin clouds, one drifting across the moon.
-    paintSoftLayer(p, img.size(), 5, [&](QPainter &q) {
+    // High thin clouds, lit from above; one drifts across the foot of the moon.
+    paintSoftLayer(p, img.size(), 4, [&](QPainter &q) {
         q.setPen(Qt::NoPen);
-        q.setBrush(QColor(0xa9, 0xbf, 0xe6, 70));
-        q.drawPath(cloudBank(40, 300, 112, 34, 11u));
-        q.setBrush(QColor(0xb8, 0xc8, 0xea, 95));
-        q.drawPath(cloudBank(360, 640, 178, 30, 12u));
-        q.setBrush(QColor(0x9d, 0xb4, 0xe0, 55));
-        q.drawPath(cloudBank(150, 420, 215, 26, 13u));
+        q.setBrush(vgrad(80, 118, QColor(0xb4, 0xc6, 0xea, 110), QColor(0x7c, 0x96, 0xcc, 20)));
+        q.drawPath(cloudBank(40, 290, 114, 30, 11u));
+        q.setBrush(vgrad(148, 184, QColor(0xcc, 0xd8, 0xf2, 150), QColor(0x86, 0xa0, 0xd2, 30)));
+        q.drawPath(cloudBank(370, 640, 182, 30, 12u));
+        q.setBrush(vgrad(196, 222, QColor(0xa8, 0xbc, 0xe4, 80), QColor(0x7c, 0x96, 0xcc, 10)));
+        q.drawPath(cloudBank(140, 400, 220, 22, 13u));
+        q.setBrush(vgrad(250, 270, QColor(0xa8, 0xbc, 0xe4, 50), QColor(0x7c, 0x96, 0xcc, 5)));
+        q.drawPath(cloudBank(420, 620, 268, 16, 14u));
     });
 
     // Far range, hazy.
-    const auto far = ridge(W, 330, 46, 0.55, 7u);
+    const auto far = ridge(W, 326, 64, 0.55, 7u);
     p.setPen(Qt::NoPen);
     p.setBrush(vgrad(270, 480, QColor(0x3e, 0x5f, 0x98), QColor(0x5a, 0x7b, 0xb0)));
     p.drawPath(mountainPath(far, H));
     p.fillRect(QRectF(0, 300, W, 180), vgrad(300, 480, QColor(0x8a, 0xa6, 0xd2, 0), QColor(0x8a, 0xa6, 0xd2, 120)));
 
     // Middle range.
-    const auto mid = ridge(W, 375, 40, 0.52, 21u);
+    const auto mid = ridge(W, 376, 52, 0.52, 21u);
     p.setBrush(vgrad(320, 480, QColor(0x26, 0x41, 0x75), QColor(0x3b, 0x5a, 0x90)));
     p.drawPath(mountainPath(mid, H));
 
@@ -1156,7 +1157,7 @@ QImage makeBanner()
     p.drawEllipse(moon, 44, 44);
     p.setBrush(vgrad(16, 60, QColor(0xff, 0xef, 0xb8), col::gold));
     p.drawPath(crescentPath(moon, 21, moon + QPointF(9, -6), 18));
-    drawXiangyun(p, QPointF(34, 46), 0.3, QColor(0x2a, 0x48, 0x88, 230), QColor(0xd8, 0xb3, 0x5c, 200), 1.0);
+    drawXiangyun(p, QPointF(28, 44), 0.4, QColor(0x2c, 0x4c, 0x8e, 235), QColor(0xd8, 0xb3, 0x5c, 210), 1.0);
 
     QFont name = latinFont(40);
     name.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
@@ -1212,7 +1213,7 @@ QImage makeStrip()
     const QColor fill2(255, 255, 255, 90);
     const QColor line2(0x7d, 0x98, 0xc4, 90);
     drawXiangyun(p, QPointF(-20, 48), 1.0, fill2, line2, 1.2);
-    drawXiangyun(p, QPointF(360, 40), 0.9, fill2, line2, 1.2, true);
+    drawXiangyun(p, QPointF(290, 36), 0.9, fill2, line2, 1.2, true);
     drawXiangyun(p, QPointF(330, 66), 1.1, fill2, line2, 1.2);
     p.setPen(QPen(QColor(0xd4, 0xb0, 0x62, 110), 1));
     p.drawLine(QPointF(0, 103.5), QPointF(W, 103.5));
@@ -1279,8 +1280,8 @@ QImage makeAbout()
     prepare(p);
     QLinearGradient sky(0, 0, 0, H);
     sky.setColorAt(0, QColor(0x0b, 0x17, 0x3c));
-    sky.setColorAt(0.65, QColor(0x22, 0x3f, 0x7a));
-    sky.setColorAt(1, QColor(0x3a, 0x5b, 0x96));
+    sky.setColorAt(0.6, QColor(0x22, 0x3f, 0x7a));
+    sky.setColorAt(1, QColor(0x12, 0x22, 0x4e));
     p.fillRect(img.rect(), sky);
     const QPointF moon(114, 40);
     drawStars(p, QRectF(0, 0, W, 100), 60, 99u, [&](QPointF pt) {
@@ -1304,13 +1305,13 @@ QImage makeAbout()
     paintSoftLayer(p, img.size(), 3, [&](QPainter &q) {
         q.setPen(Qt::NoPen);
         q.setBrush(QColor(0xe6, 0xec, 0xf8, 200));
-        q.drawPath(cloudBank(-10, 171, 132, 26, 5u));
+        q.drawPath(cloudBank(-10, 171, 124, 24, 5u));
     });
     drawBigOpenBook(p, QPointF(80, 122), 46, 32);
     p.setBrush(col::goldLight);
-    p.drawPath(sparklePath(QPointF(66, 78), 3.5));
-    p.drawPath(sparklePath(QPointF(92, 70), 2.6));
-    p.drawPath(sparklePath(QPointF(80, 84), 2.0));
+    p.drawPath(sparklePath(QPointF(64, 76), 4.5));
+    p.drawPath(sparklePath(QPointF(93, 68), 3.5));
+    p.drawPath(sparklePath(QPointF(79, 84), 2.6));
     QFont f = latinFont(19, true);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     const qreal tw = QFontMetricsF(f).horizontalAdvance(QStringLiteral("Velmora"));
@@ -1335,51 +1336,60 @@ QImage makeService(int which)
     serviceTile(p, S);
     const qreal lw = 1.4;
     switch (which) {
-    case 1: { // handshake
+    case 1: { // handshake, seen from the side
+        const QColor palm(0xe9, 0xb5, 0x86), back(0xf7, 0xd6, 0xb2);
+        p.setClipRect(QRectF(1, 1, S - 2, S - 2));
+        p.translate(20.5, 19.5);
+        p.scale(1.22, 1.22);
+        p.translate(-20.5, -22);
+        p.save();
         QPainterPath leftSleeve;
-        leftSleeve.moveTo(1, 25);
-        leftSleeve.lineTo(9, 17);
-        leftSleeve.lineTo(15.5, 23.5);
-        leftSleeve.lineTo(7.5, 31.5);
-        leftSleeve.closeSubpath();
-        fillStroke(p, leftSleeve, vgrad(17, 32, col::blue, col::night), lw);
+        leftSleeve.moveTo(-3, 34);
+        leftSleeve.lineTo(7, 21);
+        leftSleeve.lineTo(14.5, 26.5);
+        leftSleeve.lineTo(4.5, 39.5);
+        fillStroke(p, leftSleeve, vgrad(20, 40, col::blue, col::night), 1.2);
         QPainterPath rightSleeve;
-        rightSleeve.moveTo(40, 25);
-        rightSleeve.lineTo(32, 17);
-        rightSleeve.lineTo(25.5, 23.5);
-        rightSleeve.lineTo(33.5, 31.5);
-        rightSleeve.closeSubpath();
-        fillStroke(p, rightSleeve, vgrad(17, 32, col::vermilionLight, col::vermilion), lw);
-        p.setPen(inkPen(2.0, col::gold));
-        p.drawLine(QPointF(10.2, 18.8), QPointF(14.2, 22.8));
-        p.drawLine(QPointF(30.8, 18.8), QPointF(26.8, 22.8));
-        // Lower hand (from the left) under the upper hand (from the right).
-        QPainterPath lower;
-        lower.moveTo(12, 20);
-        lower.cubicTo(16, 16, 21, 15.5, 25, 17.5);
-        lower.lineTo(30, 22);
-        lower.cubicTo(29, 26, 24, 28.5, 20, 28.5);
-        lower.cubicTo(17, 28.5, 15, 26, 14, 24.5);
-        lower.closeSubpath();
-        fillStroke(p, lower, col::skin, lw);
-        QPainterPath upper;
-        upper.moveTo(29, 20);
-        upper.cubicTo(26, 16.5, 22, 15, 18, 16.5);
-        upper.cubicTo(16.5, 17.2, 15.5, 18.5, 16.5, 19.5);
-        upper.cubicTo(18, 20.5, 20, 19.5, 21.5, 19.2);
-        upper.lineTo(14.5, 24);
-        upper.cubicTo(13.8, 25.2, 15, 26.6, 16.3, 25.9);
-        upper.lineTo(17, 25.5);
-        upper.cubicTo(17, 27, 18.6, 27.8, 19.6, 27);
-        upper.cubicTo(20.2, 28.4, 22, 28.6, 22.8, 27.5);
-        upper.cubicTo(23.8, 28.3, 25.5, 27.8, 25.6, 26.4);
-        upper.lineTo(28.5, 24);
-        upper.closeSubpath();
-        fillStroke(p, upper, QColor(0xf7, 0xd8, 0xb6), lw);
-        p.setPen(inkPen(1.0));
-        p.drawLine(QPointF(17, 25.5), QPointF(20.5, 22.8));
-        p.drawLine(QPointF(19.6, 27), QPointF(22.8, 24.2));
-        p.drawLine(QPointF(22.8, 27.5), QPointF(25, 25.4));
+        rightSleeve.moveTo(44, 34);
+        rightSleeve.lineTo(34, 21);
+        rightSleeve.lineTo(26.5, 26.5);
+        rightSleeve.lineTo(36.5, 39.5);
+        fillStroke(p, rightSleeve, vgrad(20, 40, col::vermilionLight, col::vermilion), 1.2);
+        p.restore();
+        // Hand from the left: palm under, thumb over the other's knuckles.
+        QPainterPath under;
+        under.moveTo(7.5, 21.5);
+        under.cubicTo(11, 17.5, 16, 17, 20, 18);
+        under.lineTo(27, 20);
+        under.cubicTo(29, 21, 28.5, 25, 26.5, 26.5);
+        under.lineTo(14, 27.5);
+        under.closeSubpath();
+        fillStroke(p, under, palm, 1.2);
+        // Hand from the right: back of the hand, fingertips curled underneath.
+        QPainterPath over;
+        over.moveTo(33.5, 21.5);
+        over.cubicTo(31, 17, 26, 15, 21, 15.5);
+        over.cubicTo(17, 16, 13.5, 17.5, 12.2, 21);
+        over.lineTo(12, 25.5);
+        over.lineTo(26.5, 27);
+        over.closeSubpath();
+        for (const QPointF &tip : {QPointF(14, 25.6), QPointF(17.5, 26.9), QPointF(21, 27.3), QPointF(24.4, 26.8)})
+            over = over.united(circle(tip, 2.05));
+        fillStroke(p, over.simplified(), back, 1.2);
+        p.setPen(inkPen(0.9));
+        p.drawLine(QPointF(15.7, 22.5), QPointF(15.7, 26.2));
+        p.drawLine(QPointF(19.2, 23), QPointF(19.2, 27.6));
+        p.drawLine(QPointF(22.7, 23), QPointF(22.7, 27.6));
+        QPainterPath thumb;
+        thumb.moveTo(9, 20);
+        thumb.cubicTo(13, 16, 19, 14.5, 24, 15);
+        thumb.cubicTo(26, 15.2, 26, 17.6, 24, 17.8);
+        thumb.cubicTo(19, 18, 15, 19, 12, 21.5);
+        thumb.closeSubpath();
+        fillStroke(p, thumb, palm, 1.1);
+        p.setPen(inkPen(2.2, col::gold));
+        p.drawLine(QPointF(7.6, 21.9), QPointF(13.9, 26.5));
+        p.drawLine(QPointF(33.4, 21.9), QPointF(27.1, 26.5));
         break;
     }
     case 2: { // desk telephone
@@ -1505,26 +1515,26 @@ bool save(const QImage &img, const QString &path)
 // Enlarged proof of the small pictures on a light and a dark ground.
 QImage contactSheet(const std::vector<std::pair<QString, QImage>> &items)
 {
-    const int cell = 150, cols = 6;
+    const int cellW = 210, cellH = 220, cols = 4;
     const int rows = int((items.size() + cols - 1) / cols);
-    QImage sheet(cols * cell, rows * cell, QImage::Format_ARGB32);
+    QImage sheet(cols * cellW, rows * cellH, QImage::Format_ARGB32);
     sheet.fill(QColor(0xee, 0xee, 0xee));
     QPainter p(&sheet);
     QFont f("DejaVu Sans");
-    f.setPixelSize(11);
+    f.setPixelSize(12);
     p.setFont(f);
     for (size_t i = 0; i < items.size(); ++i) {
-        const int x = int(i % cols) * cell, y = int(i / cols) * cell;
+        const int x = int(i % cols) * cellW, y = int(i / cols) * cellH;
         const QImage &img = items[i].second;
-        const int k = img.width() <= 16 ? 4 : (img.width() <= 32 ? 3 : 1);
+        const int k = img.width() <= 16 ? 8 : (img.width() <= 44 ? 4 : 2);
         const QImage big = img.scaled(img.size() * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        p.fillRect(x + 4, y + 4, cell - 8, 70, QColor(0xf4, 0xf1, 0xea));
-        p.fillRect(x + 4, y + 74, cell - 8, 56, QColor(0x1d, 0x33, 0x66));
-        p.drawImage(x + 8, y + 8, big);
-        p.drawImage(x + 8 + big.width() + 8, y + 8, img);
-        p.drawImage(x + 8, y + 78, img);
+        p.fillRect(x + 2, y + 2, cellW - 4, 180, QColor(0xf4, 0xf1, 0xea));
+        p.fillRect(x + 2 + 140, y + 2, cellW - 144, 180, QColor(0x1d, 0x33, 0x66));
+        p.drawImage(x + 6, y + 6, big);
+        p.drawImage(x + 150, y + 10, img);
+        p.drawImage(x + 150, y + 80, img.scaled(img.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
         p.setPen(Qt::black);
-        p.drawText(x + 8, y + cell - 6, items[i].first);
+        p.drawText(x + 8, y + cellH - 20, items[i].first);
     }
     return sheet;
 }
@@ -1575,7 +1585,16 @@ int main(int argc, char **argv)
     put(QStringLiteral("strip.jpg"), makeStrip(), false);
     put(QStringLiteral("about.jpg"), makeAbout(), false);
 
-    if (argc > 2 && !contactSheet(small).save(QString::fromLocal8Bit(argv[2])))
-        ok = false;
+    if (argc > 2) {
+        // Pages of twelve keep each proof large enough to judge single pixels.
+        QString sheetPath = QString::fromLocal8Bit(argv[2]);
+        for (size_t first = 0, page = 1; first < small.size(); first += 12, ++page) {
+            const std::vector<std::pair<QString, QImage>> part(small.begin() + first,
+                                                               small.begin() + std::min(small.size(), first + 12));
+            QString name = sheetPath;
+            name.insert(name.lastIndexOf(QLatin1Char('.')), QStringLiteral("-%1").arg(page));
+            ok = contactSheet(part).save(name) && ok;
+        }
+    }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,21 @@
+# Installs the Debian packages Velmora needs that are missing; sourced by run.sh and test.sh.
+velmora_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
+    libsqlite3-dev libjpeg62-turbo-dev
+    fonts-noto-cjk fonts-arphic-ukai fonts-dejavu-core
+)
+velmora_install_missing() {
+    local missing=()
+    for package in "${velmora_packages[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
