@@ -81,3 +81,23 @@ int cliDream(const QStringList &args)
     printLines(result.lines);
     return 0;
 }
+
+int cliStats(const QStringList &args)
+{
+    if (!args.isEmpty())
+        return usageError(QStringLiteral("velmora-cli stats"));
+    Query query = connectedQuery();
+    QList<DreamLookup::CategoryStats> categories;
+    if (!DreamLookup::statistics(query, categories))
+        return unreadableDatabase();
+    int entries = 0;
+    qint64 characters = 0;
+    printOut(QStringLiteral("categories\t%1\n").arg(categories.size()));
+    for (const DreamLookup::CategoryStats &category : categories) {
+        printOut(QStringLiteral("%1\t%2 entries\t%3 characters\n").arg(category.name).arg(category.entries).arg(category.characters));
+        entries += category.entries;
+        characters += category.characters;
+    }
+    printOut(QStringLiteral("entries\t%1\ntext characters\t%2\n").arg(entries).arg(characters));
+    return entries > 0 ? 0 : 1;
+}

@@ -21,9 +21,8 @@ QString withSeparator(QString path)
     return path;
 }
 
-int hexDigit(QChar c)
+int hexDigit(char16_t u)
 {
-    const char16_t u = c.unicode();
     if (u >= '0' && u <= '9')
         return u - '0';
     if (u >= 'A' && u <= 'F')
@@ -100,18 +99,19 @@ QString quoted(const QString &value)
 
 QByteArray HexToStr(const QString &hex)
 {
-    QByteArray bytes;
-    const qsizetype pairs = hex.size() / 2;
-    bytes.reserve(pairs);
-    for (qsizetype i = 0; i < pairs; ++i) {
-        const int high = hexDigit(hex.at(2 * i));
-        const int low = hexDigit(hex.at(2 * i + 1));
+    QByteArray bytes(hex.size() / 2, Qt::Uninitialized);
+    const auto *text = reinterpret_cast<const char16_t *>(hex.utf16());
+    qsizetype written = 0;
+    for (qsizetype i = 0; i + 1 < hex.size(); i += 2) {
+        const int high = hexDigit(text[i]);
+        const int low = hexDigit(text[i + 1]);
         if (high < 0 || low < 0) {
             beeper().beep();
             continue;
         }
-        bytes.append(char(high * 16 + low));
+        bytes[written++] = char(high * 16 + low);
     }
+    bytes.truncate(written);
     return bytes;
 }
 
@@ -121,11 +121,16 @@ QByteArray decodeContentBytes(QByteArray bytes, quint16 key, int rounds)
     const auto low = quint8(key & 0xFF);
     auto *b = reinterpret_cast<quint8 *>(bytes.data());
     const qsizetype n = bytes.size();
+    if (n < 2)
+        return bytes;
+    // The carried value stays in a register; through memory every byte would
+    // wait for its neighbour's store.
     for (int round = 0; round < rounds; ++round) {
+        quint8 carry = b[0];
         for (qsizetype i = 1; i < n; ++i)
-            b[i] = quint8(b[i - 1] + b[i]) ^ high;
+            b[i] = carry = quint8(carry + b[i]) ^ high;
         for (qsizetype i = n - 2; i >= 0; --i)
-            b[i] = quint8(b[i + 1] + b[i]) ^ low;
+            b[i] = carry = quint8(carry + b[i]) ^ low;
     }
     return bytes;
 }

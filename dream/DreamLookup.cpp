@@ -3,6 +3,7 @@
 #include "data/Statements.h"
 #include "data/uShare.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace DreamLookup {
@@ -92,6 +93,29 @@ bool contentOfTitle(Query &query, const QString &title, QStringList &lines)
     lines.clear();
     if (!query.eof())
         addLines(lines, decoded(query.text(0)));
+    query.close();
+    return true;
+}
+
+bool statistics(Query &query, QList<CategoryStats> &categories)
+{
+    if (!run(query, Statements::categories()))
+        return false;
+    QHash<QString, qsizetype> byCode;
+    for (; !query.eof(); query.next()) {
+        byCode.insert(trimText(query.text(0)), categories.size());
+        categories.append({trimText(query.text(1)), 0, 0});
+    }
+    if (!run(query, QStringLiteral("select CLASEID, CONENT from JMTable")))
+        return false;
+    for (; !query.eof(); query.next()) {
+        const auto found = byCode.constFind(trimText(query.text(0)));
+        if (found == byCode.cend())
+            continue;
+        CategoryStats &stats = categories[*found];
+        ++stats.entries;
+        stats.characters += decoded(query.text(1)).size();
+    }
     query.close();
     return true;
 }

@@ -35,4 +35,14 @@ bool search(Query &query, const QString &text, SearchMode mode, SearchResult &re
 // query could not be opened. An unknown title gives true and no lines.
 bool contentOfTitle(Query &query, const QString &title, QStringList &lines);
 
+struct CategoryStats
+{
+    QString name;
+    int entries = 0;
+    qint64 characters = 0; // of the decoded texts
+};
+// Entries and decoded text size per category, in code order; false when the
+// database could not be read.
+bool statistics(Query &query, QList<CategoryStats> &categories);
+
 } // namespace DreamLookup

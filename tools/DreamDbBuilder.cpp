@@ -11,6 +11,7 @@
 
 #include <sqlite3.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -198,50 +199,24 @@ bool exec(sqlite3 *db, const QString &sql, QStringList &errors)
     return false;
 }
 
-bool writeTable(sqlite3 *db, const TableSchema &schema, const std::vector<SourceRow> &rows, QStringList &errors)
+QString columnType(const Column &column)
 {
-    QStringList columnDefs;
-    QStringList placeholders;
-    for (const Column &column : schema.columns) {
-        // The original provider compares text without regard to case.
-        columnDefs << QStringLiteral("%1 %2").arg(QString::fromLatin1(column.name),
-                                                  column.type == ColumnType::Text
-                                                      ? QStringLiteral("TEXT COLLATE NOCASE")
-                                                      : QStringLiteral("REAL"));
-        placeholders << QStringLiteral("?");
-    }
-    const QString table = QString::fromLatin1(schema.name);
-    if (!exec(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columnDefs.join(QStringLiteral(", "))), errors))
-        return false;
-    QStringList keyNames;
-    for (const char *key : schema.key)
-        keyNames << QString::fromLatin1(key);
-    if (!exec(db, QStringLiteral("CREATE INDEX %1_key ON %1 (%2)").arg(table, keyNames.join(QLatin1Char(','))), errors))
-        return false;
-    if (table == QLatin1String("JMTable")
-        && !exec(db, QStringLiteral("CREATE INDEX JMTable_class ON JMTable (CLASEID)"), errors))
-        return false;
+    // The original provider compares text without regard to case.
+    return column.type == ColumnType::Text ? QStringLiteral("TEXT COLLATE NOCASE") : QStringLiteral("REAL");
+}
 
-    const QByteArray insert = QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(table, placeholders.join(QLatin1Char(','))).toUtf8();
+bool insertRows(sqlite3 *db, const QString &sql, const std::vector<SourceRow> &rows,
+                const std::function<void(sqlite3_stmt *, const SourceRow &, int)> &bind, QStringList &errors)
+{
     sqlite3_stmt *stmt = nullptr;
-    if (sqlite3_prepare_v2(db, insert.constData(), -1, &stmt, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK) {
         errors << QStringLiteral("sqlite: %1").arg(QString::fromUtf8(sqlite3_errmsg(db)));
         return false;
     }
-    const bool isEntries = table == QLatin1String("JMTable");
     bool ok = true;
+    int rowNumber = 0;
     for (const SourceRow &row : rows) {
-        for (int c = 0; c < int(schema.columns.size()); ++c) {
-            QString value = row.values.at(c);
-            if (isEntries && c == 1)
-                value = EncodeContent(value, contentKey, contentRounds);
-            if (schema.columns[c].type == ColumnType::Number) {
-                sqlite3_bind_double(stmt, c + 1, value.toDouble());
-            } else {
-                const QByteArray utf8 = value.toUtf8();
-                sqlite3_bind_text(stmt, c + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
-            }
-        }
+        bind(stmt, row, ++rowNumber);
         if (sqlite3_step(stmt) != SQLITE_DONE) {
             errors << QStringLiteral("%1:%2: sqlite: %3").arg(row.file).arg(row.line).arg(QString::fromUtf8(sqlite3_errmsg(db)));
             ok = false;
@@ -251,6 +226,66 @@ bool writeTable(sqlite3 *db, const TableSchema &schema, const std::vector<Source
     }
     sqlite3_finalize(stmt);
     return ok;
+}
+
+void bindText(sqlite3_stmt *stmt, int index, const QString &value)
+{
+    const QByteArray utf8 = value.toUtf8();
+    sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+bool writeTable(sqlite3 *db, const TableSchema &schema, const std::vector<SourceRow> &rows, QStringList &errors)
+{
+    QStringList columnDefs;
+    QStringList placeholders;
+    for (const Column &column : schema.columns) {
+        columnDefs << QString::fromLatin1(column.name) + QLatin1Char(' ') + columnType(column);
+        placeholders << QStringLiteral("?");
+    }
+    const QString table = QString::fromLatin1(schema.name);
+    QStringList keyNames;
+    for (const char *key : schema.key)
+        keyNames << QString::fromLatin1(key);
+    if (!exec(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columnDefs.join(QStringLiteral(", "))), errors)
+        || !exec(db, QStringLiteral("CREATE INDEX %1_key ON %1 (%2)").arg(table, keyNames.join(QLatin1Char(','))), errors))
+        return false;
+    const QString insert = QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(table, placeholders.join(QLatin1Char(',')));
+    return insertRows(db, insert, rows, [&schema](sqlite3_stmt *stmt, const SourceRow &row, int) {
+        for (int c = 0; c < int(schema.columns.size()); ++c) {
+            if (schema.columns[c].type == ColumnType::Number)
+                sqlite3_bind_double(stmt, c + 1, row.values.at(c).toDouble());
+            else
+                bindText(stmt, c + 1, row.values.at(c));
+        }
+    }, errors);
+}
+
+// The entries are read as one table, but the titles and the long encoded texts are
+// stored apart: a substring search then scans only the small title rows and
+// fetches the texts of the matches alone.
+bool writeEntries(sqlite3 *db, const std::vector<SourceRow> &rows, QStringList &errors)
+{
+    const QString text = QStringLiteral("TEXT COLLATE NOCASE");
+    const bool created =
+        exec(db, QStringLiteral("CREATE TABLE JMTitles (id INTEGER PRIMARY KEY, TITLE %1, CLASEID %1)").arg(text), errors)
+        && exec(db, QStringLiteral("CREATE TABLE JMTexts (id INTEGER PRIMARY KEY, CONENT %1)").arg(text), errors)
+        && exec(db, QStringLiteral("CREATE INDEX JMTitles_title ON JMTitles (TITLE)"), errors)
+        && exec(db, QStringLiteral("CREATE INDEX JMTitles_class ON JMTitles (CLASEID)"), errors)
+        && exec(db, QStringLiteral("CREATE VIEW JMTable AS SELECT t.TITLE AS TITLE, x.CONENT AS CONENT, "
+                                   "t.CLASEID AS CLASEID FROM JMTitles t JOIN JMTexts x ON x.id = t.id"), errors);
+    if (!created)
+        return false;
+    return insertRows(db, QStringLiteral("INSERT INTO JMTitles VALUES (?,?,?)"), rows,
+                      [](sqlite3_stmt *stmt, const SourceRow &row, int id) {
+                          sqlite3_bind_int(stmt, 1, id);
+                          bindText(stmt, 2, row.values.at(0));
+                          bindText(stmt, 3, row.values.at(2));
+                      }, errors)
+           && insertRows(db, QStringLiteral("INSERT INTO JMTexts VALUES (?,?)"), rows,
+                         [](sqlite3_stmt *stmt, const SourceRow &row, int id) {
+                             sqlite3_bind_int(stmt, 1, id);
+                             bindText(stmt, 2, EncodeContent(row.values.at(1), contentKey, contentRounds));
+                         }, errors);
 }
 
 } // namespace
@@ -288,8 +323,10 @@ bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QSt
     {
         std::unique_ptr<sqlite3, DatabaseCloser> db(rawDb);
         ok = exec(db.get(), QStringLiteral("BEGIN"), errors);
-        for (size_t t = 0; ok && t < schemas().size(); ++t)
-            ok = writeTable(db.get(), schemas()[t], tables[t], errors);
+        for (size_t t = 0; ok && t < schemas().size(); ++t) {
+            ok = qstrcmp(schemas()[t].name, "JMTable") == 0 ? writeEntries(db.get(), tables[t], errors)
+                                                             : writeTable(db.get(), schemas()[t], tables[t], errors);
+        }
         ok = ok && exec(db.get(), QStringLiteral("COMMIT"), errors);
     }
     if (!ok) {
