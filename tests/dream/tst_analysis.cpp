@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 class AnalysisTest : public QObject
 {
     Q_OBJECT
@@ -42,14 +44,14 @@ private:
     void search(const QString &text, bool exact);
     QStringList shownLines() const { return textAreaLines(m_window->RzMemo1); }
 
-    FixtureProgramDir *m_fixture = nullptr;
+    std::unique_ptr<FixtureProgramDir> m_fixture;
     RecordingPlatform *m_platform = nullptr;
     TFrmheartJx *m_window = nullptr;
 };
 
 void AnalysisTest::initTestCase()
 {
-    m_fixture = new FixtureProgramDir;
+    m_fixture = std::make_unique<FixtureProgramDir>();
     QList<QStringList> entries = {{"CLASEID", "TITLE", "CONENT"},
                                   {"02", "蛇", "蛇的解析"},
                                   {"02", "白蛇", "白蛇的解析\\n第二行"},
