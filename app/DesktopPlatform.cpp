@@ -1,5 +1,6 @@
 #include "app/DesktopPlatform.h"
 
+#include "app/StartPage.h"
 #include "data/Platform.h"
 
 #include <QApplication>
@@ -112,6 +113,11 @@ struct DesktopPlatform::Services
     DesktopBeeper beeper;
     DesktopFileDialogs fileDialogs;
     DesktopPrinting printing;
+#ifdef Q_OS_WIN
+    RegistryStartPage startPage;
+#else
+    StartPageFile startPage{StartPageFile::defaultPath()};
+#endif
 };
 
 DesktopPlatform::DesktopPlatform() : m_services(std::make_unique<Services>())
@@ -121,6 +127,7 @@ DesktopPlatform::DesktopPlatform() : m_services(std::make_unique<Services>())
     setBeeper(&m_services->beeper);
     setFileDialogs(&m_services->fileDialogs);
     setPrinting(&m_services->printing);
+    setStartPageStore(&m_services->startPage);
 }
 
 DesktopPlatform::~DesktopPlatform()
@@ -130,4 +137,5 @@ DesktopPlatform::~DesktopPlatform()
     setBeeper(nullptr);
     setFileDialogs(nullptr);
     setPrinting(nullptr);
+    setStartPageStore(nullptr);
 }

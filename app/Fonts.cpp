@@ -19,6 +19,7 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("隶书"), kai);
     QFont::insertSubstitutions(QStringLiteral("Arial Black"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
+    // Nimbus Sans has Arial's widths, so text sized for Arial keeps its room.
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
+                                                         QStringLiteral("Noto Sans CJK SC")});
 }

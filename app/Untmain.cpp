@@ -1,14 +1,33 @@
 #include "app/Untmain.h"
 
-#include "app/JpegImage.h"
+#include "app/BannerFetch.h"
+#include "app/BannerView.h"
+#include "app/EndMsg.h"
+#include "app/ErrorReport.h"
+#include "app/Settings.h"
+#include "app/SkinEngine.h"
+#include "app/Uabout.h"
+#include "app/Unt_servers.h"
+#include "app/Untshez.h"
+#include "data/uShare.h"
+#include "widgets/JpegImage.h"
+#include "calendar/DateWin.h"
 #include "data/Platform.h"
+#include "dream/Untheart.h"
 #include "dream/Unthearjx.h"
+#include "dream/Untmomo.h"
+#include "fortune/Ulove.h"
+#include "fortune/Unt_sjcs.h"
+#include "fortune/Untgz.h"
+#include "fortune/Untxingz.h"
 #include "widgets/GradientPanel.h"
 
 #include "Addresses.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -27,13 +46,15 @@ namespace {
 
 const QString commandButtonStyle = QStringLiteral(
     "QToolButton { background: rgb(244,244,240); border: 1px solid rgb(0,128,0); border-radius: 2px;"
-    " color: navy; font-weight: bold; font-family: \"宋体\"; font-size: 12px; padding-top: 4px; }"
+    " color: navy; font-weight: bold; font-family: \"宋体\"; font-size: 12px;"
+    " padding: 4px 0px 0px 0px; margin: 0px; min-height: 0px; }"
     "QToolButton:hover { background: rgb(255,250,220); border-color: rgb(0,170,0); }"
     "QToolButton:pressed { background: rgb(225,232,215); }");
 
 const QString recommendButtonStyle = QStringLiteral(
     "QPushButton { background: rgb(244,244,240); border: 1px solid rgb(0,128,0); border-radius: 2px;"
-    " color: red; font-weight: bold; font-family: \"宋体\"; font-size: 12px; text-align: left; padding-left: 4px; }"
+    " color: red; font-weight: bold; font-family: \"宋体\"; font-size: 12px; text-align: left;"
+    " padding: 0px 0px 0px 4px; margin: 0px; min-height: 0px; }"
     "QPushButton:hover { background: rgb(255,250,220); border-color: rgb(0,170,0); }");
 
 QFrame *groovedPanel(QWidget *parent)
@@ -48,6 +69,9 @@ QFrame *groovedPanel(QWidget *parent)
 TFrmmain::TFrmmain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Frmmain"));
+    // The built-in skin is in force before any window is built.
+    SkinData1 = new SkinEngine(this);
+    SkinData1->setObjectName(QStringLiteral("SkinData1"));
     setWindowTitle(QStringLiteral("Velmora"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral("icon.png")))));
@@ -57,9 +81,10 @@ TFrmmain::TFrmmain(QWidget *parent) : QMainWindow(parent)
     buildMenu();
     buildPanels();
     // Outer size 800 x 600 with an ordinary frame around the client area.
-    resize(792, 566);
+    resize(792, 572);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(400, 300));
+    FormCreate();
 }
 
 TFrmmain::~TFrmmain() = default;
@@ -84,6 +109,11 @@ void TFrmmain::buildPanels()
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
     bannerLayout->addWidget(Image2);
+    // Larger than the strip, so that the browser's own frame falls outside it.
+    EmbeddedWB2 = new BannerView(RzPanel2);
+    EmbeddedWB2->setObjectName(QStringLiteral("EmbeddedWB2"));
+    EmbeddedWB2->setGeometry(-12, -16, 803, 107);
+    EmbeddedWB2->raise();
     column->addWidget(RzPanel2);
 
     auto *body = new QHBoxLayout;
@@ -154,7 +184,8 @@ void TFrmmain::buildPanels()
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar()->setFixedHeight(19);
+    // One pixel over the designed 19 so CJK glyphs with descenders are not cut.
+    statusBar()->setFixedHeight(20);
     statusBar()->setSizeGripEnabled(true);
     StatusPanel0 = new QLabel(QString::fromUtf8(Addresses::makerName), this);
     StatusPanel0->setAlignment(Qt::AlignCenter);
@@ -176,7 +207,7 @@ QToolButton *TFrmmain::addCommandButton(const char *name, const QString &caption
     button->setIconSize(QSize(32, 32));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(false);
-    button->setStyleSheet(commandButtonStyle);
+    keepOwnLook(button, commandButtonStyle);
     button->setGeometry(left, top, 80, 76);
     button->setCursor(Qt::PointingHandCursor);
     return button;
@@ -186,7 +217,7 @@ QPushButton *TFrmmain::addRecommendButton(const char *name, const QString &capti
 {
     auto *button = new QPushButton(caption, Paneleft);
     button->setObjectName(QString::fromLatin1(name));
-    button->setStyleSheet(recommendButtonStyle);
+    keepOwnLook(button, recommendButtonStyle);
     button->setGeometry(3, top, 160, 22);
     button->setCursor(Qt::PointingHandCursor);
     return button;
@@ -267,37 +298,138 @@ void TFrmmain::N1Click()
     printing().setupPrinter();
 }
 
-void TFrmmain::N5Click() {}
+void TFrmmain::N5Click()
+{
+    replaceWindow(Frmshez)->show();
+}
 
-void TFrmmain::N8Click() {}
+void TFrmmain::N8Click()
+{
+    TFrmmomo *legends = replaceWindow(Frmmomo);
+    legends->dockInto(RzPanel1);
+    legends->show();
+}
 
 void TFrmmain::N9Click()
 {
     replaceWindow(FrmheartJx)->show();
 }
 
-void TFrmmain::Q1Click() {}
-void TFrmmain::N11Click() {}
-void TFrmmain::q2Click() {}
-void TFrmmain::X1Click() {}
-void TFrmmain::N15Click() {}
-void TFrmmain::R1Click() {}
-void TFrmmain::K1Click() {}
-void TFrmmain::G1Click() {}
+void TFrmmain::Q1Click()
+{
+    Image1->hide();
+    Paneleft->hide();
+    TFrmbook *book = replaceWindow(Frmbook);
+    book->setHiddenParts(Paneleft, Image1);
+    book->show();
+}
+
+void TFrmmain::N11Click()
+{
+    replaceWindow(Frm_SJcs)->show();
+}
+
+void TFrmmain::q2Click()
+{
+    replaceWindow(Frmgzfx)->show();
+}
+
+void TFrmmain::X1Click()
+{
+    replaceWindow(Frm_xzhuo)->show();
+}
+
+void TFrmmain::N15Click()
+{
+    replaceWindow(frmlove)->show();
+}
+
+void TFrmmain::R1Click()
+{
+    replaceWindow(FRM_Date)->show();
+}
+void TFrmmain::K1Click()
+{
+    replaceWindow(Frm_servers)->show();
+}
+
+void TFrmmain::G1Click()
+{
+    replaceWindow(About)->show();
+}
 
 void TFrmmain::H2Click()
 {
     shell().open(QStringLiteral("JMhelp.chm"));
 }
 
+void TFrmmain::FormCreate()
+{
+    QElapsedTimer sinceCreation;
+    sinceCreation.start();
+    m_banner.prepare(fetchBanner(bannerServerUrl()), *EmbeddedWB2);
+    Memo1->setPlainText(m_banner.text());
+    connect(Timer1, &QTimer::timeout, this, &TFrmmain::Timer1Timer);
+    // The first tick comes a second after creation, or at once when the fetches took longer.
+    Timer1->start(int(std::max<qint64>(0, m_tickInterval - sinceCreation.elapsed())));
+}
+
+void TFrmmain::Timer1Timer()
+{
+    const int next = m_banner.tick(*EmbeddedWB2);
+    if (next == 0) {
+        Timer1->stop();
+        return;
+    }
+    if (next > 0)
+        m_tickInterval = next;
+    if (Timer1->interval() != m_tickInterval)
+        Timer1->setInterval(m_tickInterval);
+}
+
+void TFrmmain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TFrmmain::FormShow()
+{
+    const StartupSettings settings = readStartupSettings(IniFile(settingsFilePath()));
+    if (!settings.ok) {
+        reportError(settings.error);
+        return;
+    }
+    if (!settings.caption.isEmpty())
+        setWindowTitle(settings.caption);
+    SkinData1->setSkinFile(skinFileOf(settings.skin));
+    if (!SkinData1->active())
+        SkinData1->setActive(true);
+}
+
+void TFrmmain::openHomePage()
+{
+    shell().open(QString::fromUtf8(Addresses::homeUrl));
+}
+
 void TFrmmain::N7Click()
 {
+    if (!ConfirmExit())
+        return;
     terminate();
+    openHomePage();
 }
 
 void TFrmmain::RzBitBtn10Click()
 {
+    if (!ConfirmExit())
+        return;
+    QFile::remove(GetAppPath() + QStringLiteral("Cnon.ldb"));
     terminate();
+    openHomePage();
 }
 
 void TFrmmain::terminate()
@@ -308,7 +440,17 @@ void TFrmmain::terminate()
 
 void TFrmmain::closeEvent(QCloseEvent *event)
 {
+    // Once the run is ending, the frame closes without asking again.
+    if (m_terminating) {
+        event->accept();
+        return;
+    }
+    if (!ConfirmExit()) {
+        event->ignore();
+        return;
+    }
+    QFile::remove(GetAppPath() + QStringLiteral("Cnon.ldb"));
+    terminate();
+    openHomePage();
     event->accept();
-    if (!m_terminating)
-        terminate();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Banner.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -11,6 +13,8 @@ class QPlainTextEdit;
 class QTimer;
 class QToolButton;
 class QPushButton;
+class BannerView;
+class SkinEngine;
 
 class TFrmmain : public QMainWindow
 {
@@ -26,6 +30,8 @@ public:
     QLabel *Image1 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QTimer *Timer1 = nullptr;
+    BannerView *EmbeddedWB2 = nullptr;
+    SkinEngine *SkinData1 = nullptr;
     QLabel *StatusPanel0 = nullptr;
     QLabel *StatusPanel1 = nullptr;
 
@@ -61,9 +67,17 @@ public:
 
     // Ends the run; the exit confirmation decides when.
     void terminate();
+    bool terminating() const { return m_terminating; }
+
+    void FormCreate();
+    void FormShow();
+    void Timer1Timer();
+    QString GetBannerField(int kind, int line) const { return m_banner.GetBannerField(kind, line); }
+    const BannerRotation &banner() const { return m_banner; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -72,7 +86,12 @@ private:
     QToolButton *addCommandButton(const char *name, const QString &caption, int picture, int left, int top);
     QPushButton *addRecommendButton(const char *name, const QString &caption, int top);
 
+    void openHomePage();
+
     bool m_terminating = false;
+    bool m_shown = false;
+    int m_tickInterval = 1000;
+    BannerRotation m_banner;
 };
 
 extern QPointer<TFrmmain> Frmmain;

@@ -12,6 +12,14 @@ const CliEntry commands[] = {
     {"categories", "categories", cliCategories},
     {"entries", "entries CATEGORY", cliEntries},
     {"dream", "dream [--exact|--like] TEXT", cliDream},
+    {"legends", "legends", cliLegends},
+    {"bone", "bone YEAR MONTH DAY HOUR", cliBone},
+    {"phone", "phone NUMBER", cliPhone},
+    {"pair", "pair MAN WOMAN", cliPair},
+    {"love", "love MAN WOMAN", cliLove},
+    {"lunar", "lunar FROM [TO]", cliLunar},
+    {"month", "month YEAR MONTH", cliMonth},
+    {"stats", "stats", cliStats},
 };
 
 void printUsage()

@@ -48,6 +48,17 @@ public:
     virtual bool setupPrinter() = 0;
 };
 
+class StartPageStore
+{
+public:
+    virtual ~StartPageStore() = default;
+    // The web browser's home page (empty when none is stored); false with the
+    // error's text when the stored value cannot be read as text.
+    virtual bool read(QString &page, QString &error) = 0;
+    // False with the error's text when the value cannot be stored.
+    virtual bool write(const QString &page, QString &error) = 0;
+};
+
 // One accessor per service. Before anything is installed they do nothing
 // (messages go to standard error), which is what the command-line tool wants.
 MessageBoxes &messages();
@@ -55,9 +66,11 @@ Shell &shell();
 Beeper &beeper();
 FileDialogs &fileDialogs();
 Printing &printing();
+StartPageStore &startPageStore();
 
 void setMessages(MessageBoxes *impl);
 void setShell(Shell *impl);
 void setBeeper(Beeper *impl);
 void setFileDialogs(FileDialogs *impl);
 void setPrinting(Printing *impl);
+void setStartPageStore(StartPageStore *impl);

@@ -1,6 +1,6 @@
 #include "dream/Unthearjx.h"
 
-#include "app/JpegImage.h"
+#include "widgets/JpegImage.h"
 #include "data/Platform.h"
 #include "data/uShare.h"
 #include "dream/DreamLookup.h"

@@ -1,4 +1,4 @@
-#include "app/JpegImage.h"
+#include "widgets/JpegImage.h"
 
 #include "data/uShare.h"
 

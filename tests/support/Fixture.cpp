@@ -9,14 +9,14 @@
 
 #include <sqlite3.h>
 
-FixtureProgramDir::FixtureProgramDir()
+FixtureProgramDir::FixtureProgramDir() : m_previousAppPath(GetAppPath())
 {
     setAppPath(m_dir.path());
 }
 
 FixtureProgramDir::~FixtureProgramDir()
 {
-    setAppPath(QString());
+    setAppPath(m_previousAppPath);
 }
 
 bool FixtureProgramDir::build(const QMap<QString, QString> &sources)

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A program directory in a temporary folder with a dream.dll built by the
+// A program directory in a temporary folder, current while the fixture lives, with a dream.dll built by the
 // same tool as the shipped one, from a few lines of source text.
 class FixtureProgramDir
 {
@@ -23,6 +23,7 @@ public:
     QStringList errors;
 
 private:
+    QString m_previousAppPath;
     QTemporaryDir m_dir;
 };
 

@@ -7,6 +7,7 @@ RecordingPlatform::RecordingPlatform()
     setBeeper(this);
     setFileDialogs(this);
     setPrinting(this);
+    setStartPageStore(this);
 }
 
 RecordingPlatform::~RecordingPlatform()
@@ -16,6 +17,7 @@ RecordingPlatform::~RecordingPlatform()
     setBeeper(nullptr);
     setFileDialogs(nullptr);
     setPrinting(nullptr);
+    setStartPageStore(nullptr);
 }
 
 void RecordingPlatform::show(const QString &text, const QString &caption, MessageIcon icon)
@@ -51,5 +53,26 @@ bool RecordingPlatform::printText(const QString &, const QString &text)
 bool RecordingPlatform::setupPrinter()
 {
     ++printerSetups;
+    return true;
+}
+
+bool RecordingPlatform::read(QString &page, QString &error)
+{
+    if (!startPageReadError.isEmpty()) {
+        error = startPageReadError;
+        return false;
+    }
+    page = startPage;
+    return true;
+}
+
+bool RecordingPlatform::write(const QString &page, QString &error)
+{
+    if (!startPageWriteError.isEmpty()) {
+        error = startPageWriteError;
+        return false;
+    }
+    startPageWrites << page;
+    startPage = page;
     return true;
 }

@@ -1,0 +1,94 @@
+#include "app/BannerFetch.h"
+
+#include "Addresses.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+QString &serverOverride()
+{
+    static QString url;
+    return url;
+}
+
+std::optional<QByteArray> get(QNetworkAccessManager &manager, const QUrl &url, const QDeadlineTimer &deadline)
+{
+    if (!url.isValid() || deadline.hasExpired())
+        return std::nullopt;
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArray("text/html"));
+    request.setRawHeader("Accept", "text/html, */*");
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray("Mozilla/3.0 (compatible; Indy Library)"));
+    // A redirect is no success, as for the original client.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+
+    QNetworkReply *reply = manager.get(request);
+    bool tooLarge = false;
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, &tooLarge](qint64 received, qint64 total) {
+        if (received > bannerMaxResponseBytes || total > bannerMaxResponseBytes) {
+            tooLarge = true;
+            reply->abort();
+        }
+    });
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, reply, &QNetworkReply::abort);
+    timeout.start(std::max<qint64>(0, deadline.remainingTime()));
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    timeout.stop();
+
+    std::optional<QByteArray> body;
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (!tooLarge && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300) {
+        const QByteArray bytes = reply->readAll();
+        if (bytes.size() <= bannerMaxResponseBytes)
+            body = bytes;
+    }
+    reply->deleteLater();
+    return body;
+}
+
+} // namespace
+
+BannerRotation::Received fetchBanner(const QString &serverUrl, int deadlineMs)
+{
+    const QDeadlineTimer deadline(deadlineMs);
+    QNetworkAccessManager manager;
+    manager.setProxy(QNetworkProxy::NoProxy);
+    const QString server = serverUrl.endsWith(QLatin1Char('/')) ? serverUrl.chopped(1) : serverUrl;
+    const QUrl listUrl(server + QLatin1String(bannerListPath));
+    const QUrl flagUrl(server + QLatin1String(bannerFlagPath));
+
+    BannerRotation::Received received;
+    received.list = get(manager, listUrl, deadline);
+    if (!received.list)
+        return received;
+    received.firstFlag = get(manager, flagUrl, deadline);
+    // A first character that is not a digit already ends the preparation.
+    if (!received.firstFlag || received.firstFlag->isEmpty() || received.firstFlag->at(0) < '0'
+        || received.firstFlag->at(0) > '9')
+        return received;
+    received.secondFlag = get(manager, flagUrl, deadline);
+    return received;
+}
+
+QString bannerServerUrl()
+{
+    return serverOverride().isEmpty() ? QString::fromUtf8(Addresses::serverUrl) : serverOverride();
+}
+
+void setBannerServerUrl(const QString &url)
+{
+    serverOverride() = url;
+}

@@ -1,0 +1,51 @@
+#include "fortune/ConstellationPair.h"
+
+#include "data/Statements.h"
+#include "data/uShare.h"
+
+#include <QRegularExpression>
+
+namespace ConstellationPair {
+
+const QStringList names = {
+    QStringLiteral("水瓶座"), QStringLiteral("白羊座"), QStringLiteral("金牛座"), QStringLiteral("双子座"),
+    QStringLiteral("巨蟹座"), QStringLiteral("狮子座"), QStringLiteral("处女座"), QStringLiteral("天秤座"),
+    QStringLiteral("天蝎座"), QStringLiteral("射手座"), QStringLiteral("摩羯座"), QStringLiteral("双鱼座"),
+};
+
+QString pairingCaption(const QString &man, const QString &woman)
+{
+    return man + QStringLiteral("配对") + woman;
+}
+
+namespace {
+
+// A stored text with line breaks fills several lines of the text box.
+void addText(QStringList &lines, const QString &text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    lines << text.split(lineBreak);
+}
+
+} // namespace
+
+bool pairingLines(Query &query, const QString &man, const QString &woman, QStringList &lines)
+{
+    query.close();
+    query.clearSql();
+    query.setSql(Statements::constellationPair(man, woman));
+    if (!query.open())
+        return false;
+    lines.clear();
+    if (!query.eof()) {
+        addText(lines, trimText(query.text(0)));
+        lines << QString();
+        addText(lines, trimText(query.text(1)));
+        lines << QString();
+        addText(lines, trimText(query.text(2)));
+    }
+    query.close();
+    return true;
+}
+
+} // namespace ConstellationPair
