@@ -10,7 +10,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     installFontSubstitutes();
     DesktopPlatform platform;
     if (!gbkAvailable()) {

@@ -574,6 +574,7 @@ void FortuneWindowsTest::loveMissingName()
     RecordingPlatform platform;
     Tfrmlove window;
     window.show();
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.eYourName->setText(man);
     window.eOtherName->setText(woman);
@@ -613,6 +614,7 @@ void FortuneWindowsTest::loveEnterMovesFocus()
     RecordingPlatform platform;
     Tfrmlove window;
     window.show();
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.eYourName->setFocus();
     window.eYourName->setText(QStringLiteral("啊"));
@@ -633,6 +635,7 @@ void FortuneWindowsTest::loveReset()
 {
     Tfrmlove window;
     window.show();
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     window.eYourName->setText(QStringLiteral("啊"));
     window.eOtherName->setText(QStringLiteral("阿"));
