@@ -136,6 +136,14 @@ bool Query::open()
     return true;
 }
 
+bool Query::run(const QString &sql)
+{
+    close();
+    clearSql();
+    setSql(sql);
+    return open();
+}
+
 QString Query::text(int field) const
 {
     if (eof() || field < 0 || field >= m_rows.at(m_row).size())

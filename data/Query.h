@@ -21,6 +21,8 @@ public:
 
     // Runs the statement; false when the file or the statement could not be used.
     bool open();
+    // Closes the query, replaces its statement and opens it: the steps of every use.
+    bool run(const QString &sql);
     bool isOpen() const { return m_open; }
     const QString &lastError() const { return m_lastError; }
 

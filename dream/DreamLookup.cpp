@@ -29,21 +29,9 @@ QString decoded(const QString &storedContent)
     return DecodeContent(trimText(storedContent), contentKey, contentRounds);
 }
 
-namespace {
-
-bool run(Query &query, const QString &sql)
-{
-    query.close();
-    query.clearSql();
-    query.setSql(sql);
-    return query.open();
-}
-
-} // namespace
-
 bool categoryNames(Query &query, QStringList &names)
 {
-    if (!run(query, Statements::categories()))
+    if (!query.run(Statements::categories()))
         return false;
     for (; !query.eof(); query.next())
         names << trimText(query.text(1));
@@ -53,7 +41,7 @@ bool categoryNames(Query &query, QStringList &names)
 
 bool titlesOfCategoryName(Query &query, const QString &name, QStringList &titles)
 {
-    if (!run(query, Statements::titlesOfCategoryName(name)))
+    if (!query.run(Statements::titlesOfCategoryName(name)))
         return false;
     for (; !query.eof(); query.next())
         titles << trimText(query.text(0));
@@ -64,7 +52,7 @@ bool search(Query &query, const QString &text, SearchMode mode, SearchResult &re
 {
     const QString sql = mode == SearchMode::Exact ? Statements::firstEntryOfTitle(text)
                                                   : Statements::entriesLike(text);
-    if (!run(query, sql))
+    if (!query.run(sql))
         return false;
     result = {};
     result.rows = query.recordCount();
@@ -88,7 +76,7 @@ bool search(Query &query, const QString &text, SearchMode mode, SearchResult &re
 
 bool contentOfTitle(Query &query, const QString &title, QStringList &lines)
 {
-    if (!run(query, Statements::contentOfTitle(title)))
+    if (!query.run(Statements::contentOfTitle(title)))
         return false;
     lines.clear();
     if (!query.eof())
@@ -99,14 +87,14 @@ bool contentOfTitle(Query &query, const QString &title, QStringList &lines)
 
 bool statistics(Query &query, QList<CategoryStats> &categories)
 {
-    if (!run(query, Statements::categories()))
+    if (!query.run(Statements::categories()))
         return false;
     QHash<QString, qsizetype> byCode;
     for (; !query.eof(); query.next()) {
         byCode.insert(trimText(query.text(0)), categories.size());
         categories.append({trimText(query.text(1)), 0, 0});
     }
-    if (!run(query, QStringLiteral("select CLASEID, CONENT from JMTable")))
+    if (!query.run(QStringLiteral("select CLASEID, CONENT from JMTable")))
         return false;
     for (; !query.eof(); query.next()) {
         const auto found = byCode.constFind(trimText(query.text(0)));

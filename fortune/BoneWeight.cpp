@@ -97,25 +97,13 @@ QString weightLineOfTotal(double total)
     return line;
 }
 
-namespace {
-
-bool run(Query &query, const QString &sql)
-{
-    query.close();
-    query.clearSql();
-    query.setSql(sql);
-    return query.open();
-}
-
-} // namespace
-
 bool read(Query &query, const QString &year, const QString &month, const QString &day, const QString &hour,
           Reading &reading)
 {
     double total = 0.0;
     for (const QString &sql : {Statements::yearWeight(year), Statements::monthWeight(month),
                                Statements::dayWeight(day), Statements::hourWeight(hour)}) {
-        if (!run(query, sql))
+        if (!query.run(sql))
             return false;
         // A missing row reads as 0 and so adds nothing.
         total += query.number(0);
@@ -129,7 +117,7 @@ bool read(Query &query, const QString &year, const QString &month, const QString
         reading.line = weightLineOfTotal(total);
         return true;
     }
-    if (!run(query, Statements::boneVerse(reading.code)))
+    if (!query.run(Statements::boneVerse(reading.code)))
         return false;
     if (!query.eof()) {
         reading.hasVerse = true;

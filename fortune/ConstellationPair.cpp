@@ -31,10 +31,7 @@ void addText(QStringList &lines, const QString &text)
 
 bool pairingLines(Query &query, const QString &man, const QString &woman, QStringList &lines)
 {
-    query.close();
-    query.clearSql();
-    query.setSql(Statements::constellationPair(man, woman));
-    if (!query.open())
+    if (!query.run(Statements::constellationPair(man, woman)))
         return false;
     lines.clear();
     if (!query.eof()) {

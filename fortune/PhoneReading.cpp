@@ -54,10 +54,7 @@ QString shoujiinfostr(const QString &entry)
 
 bool read(Query &query, const QString &entry, Reading &reading)
 {
-    query.close();
-    query.clearSql();
-    query.setSql(Statements::phoneReading(shoujiinfostr(entry)));
-    if (!query.open())
+    if (!query.run(Statements::phoneReading(shoujiinfostr(entry))))
         return false;
     reading.number = entry;
     reading.title = trimText(query.text(0));
