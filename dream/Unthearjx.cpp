@@ -85,15 +85,7 @@ TFrmheartJx::TFrmheartJx(QWidget *parent) : QWidget(parent, Qt::Window)
     RzBitBtn3 = toolButton(RzPanel1, "RzBitBtn3", QStringLiteral("打印"), QStringLiteral("tree02.png"), 263);
     RzBitBtn4 = toolButton(RzPanel1, "RzBitBtn4", QStringLiteral("关闭"), QStringLiteral("tree06.png"), 318);
 
-    RzMemo1 = new QPlainTextEdit(this);
-    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
-    RzMemo1->setReadOnly(true);
-    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RzMemo1->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-    QPalette memoPalette = RzMemo1->palette();
-    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::ToolTipBase));
-    memoPalette.setColor(QPalette::Text, memoPalette.color(QPalette::ToolTipText));
-    RzMemo1->setPalette(memoPalette);
+    RzMemo1 = createReadOnlyTextArea(this);
 
     setTabOrder(RzMemo1, ComboBoxDL);
     setTabOrder(ComboBoxDL, ComboBoxXX);

@@ -35,16 +35,6 @@ const QString bandStyle = QStringLiteral(
     "QToolButton:hover { background: rgba(255, 255, 255, 150); border-color: #3f8f3f; }"
     "QToolButton:pressed { background: rgba(0, 0, 0, 30); }");
 
-// The application's skin paints text areas and trees white; these keep the
-// tooltip colour they are designed with and take the rest of the skin.
-QString tooltipColours(const char *kind)
-{
-    const QPalette palette;
-    return QStringLiteral("%1 { background: %2; color: %3; }")
-        .arg(QLatin1String(kind), palette.color(QPalette::ToolTipBase).name(),
-             palette.color(QPalette::ToolTipText).name());
-}
-
 } // namespace
 
 TFrmbook::TFrmbook(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -93,26 +83,15 @@ TFrmbook::TFrmbook(QWidget *parent) : QWidget(parent, Qt::Window)
     TreeView->setUniformRowHeights(true);
     TreeView->header()->setStretchLastSection(false);
     TreeView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    QPalette treePalette = TreeView->palette();
-    treePalette.setColor(QPalette::Base, treePalette.color(QPalette::ToolTipBase));
-    treePalette.setColor(QPalette::Text, treePalette.color(QPalette::ToolTipText));
+    useTooltipColours(TreeView, "QTreeView");
     // The selection stays highlighted when the tree loses the focus.
+    QPalette treePalette = TreeView->palette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         treePalette.setColor(QPalette::Inactive, role, treePalette.color(QPalette::Active, role));
     TreeView->setPalette(treePalette);
-    TreeView->setStyleSheet(tooltipColours("QTreeView"));
     TreeView->viewport()->installEventFilter(this);
 
-    RzMemo1 = new QPlainTextEdit(this);
-    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
-    RzMemo1->setReadOnly(true);
-    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RzMemo1->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-    QPalette memoPalette = RzMemo1->palette();
-    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::ToolTipBase));
-    memoPalette.setColor(QPalette::Text, memoPalette.color(QPalette::ToolTipText));
-    RzMemo1->setPalette(memoPalette);
-    RzMemo1->setStyleSheet(tooltipColours("QPlainTextEdit"));
+    RzMemo1 = createReadOnlyTextArea(this);
 
     setTabOrder(TreeView, RzMemo1);
 

@@ -63,16 +63,7 @@ TFrm_xzhuo::TFrm_xzhuo(QWidget *parent) : QWidget(parent, Qt::Window)
     RzBitBtn2 = toolButton(RzPanel1, "RzBitBtn2", QStringLiteral("保存"), QStringLiteral("tree00.png"), 259);
     RzBitBtn4 = toolButton(RzPanel1, "RzBitBtn4", QStringLiteral("关闭"), QStringLiteral("tree06.png"), 318);
 
-    RzMemo1 = new QPlainTextEdit(this);
-    RzMemo1->setObjectName(QStringLiteral("RzMemo1"));
-    RzMemo1->setReadOnly(true);
-    RzMemo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    RzMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RzMemo1->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-    QPalette memoPalette = RzMemo1->palette();
-    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::ToolTipBase));
-    memoPalette.setColor(QPalette::Text, memoPalette.color(QPalette::ToolTipText));
-    RzMemo1->setPalette(memoPalette);
+    RzMemo1 = createReadOnlyTextArea(this);
     // The scroll bar keeps the window's colours, so it shows even with nothing to scroll.
     RzMemo1->verticalScrollBar()->setPalette(palette());
 

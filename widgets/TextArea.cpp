@@ -16,3 +16,25 @@ QStringList textAreaLines(const QPlainTextEdit *area)
         text.chop(1);
     return text.split(QLatin1Char('\n'));
 }
+
+void useTooltipColours(QWidget *view, const char *kind)
+{
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+    palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+    view->setPalette(palette);
+    view->setStyleSheet(QStringLiteral("%1 { background: %2; color: %3; }")
+                            .arg(QLatin1String(kind), palette.color(QPalette::ToolTipBase).name(),
+                                 palette.color(QPalette::ToolTipText).name()));
+}
+
+QPlainTextEdit *createReadOnlyTextArea(QWidget *parent)
+{
+    auto *area = new QPlainTextEdit(parent);
+    area->setObjectName(QStringLiteral("RzMemo1"));
+    area->setReadOnly(true);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    area->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    useTooltipColours(area, "QPlainTextEdit");
+    return area;
+}

@@ -22,6 +22,7 @@ class BookTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -52,7 +53,7 @@ private:
     void click(QTreeWidgetItem *item);
     QStringList shown() const { return textAreaLines(m_book->RzMemo1); }
 
-    FixtureProgramDir *m_fixture = nullptr;
+    std::unique_ptr<FixtureProgramDir> m_fixture;
     RecordingPlatform *m_platform = nullptr;
     QPointer<TFrmbook> m_book;
 };
@@ -60,7 +61,7 @@ private:
 void BookTest::initTestCase()
 {
     setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
-    m_fixture = new FixtureProgramDir;
+    m_fixture = std::make_unique<FixtureProgramDir>();
     QVERIFY(m_fixture->build({
         {QStringLiteral("Tclass.tsv"),
          tsv({{"ZMID", "ZMCLASS"}, {"04", "植物类"}, {"01", "人物类"}, {"03", "空类"}, {"02", "动物类"}})},
@@ -76,6 +77,11 @@ void BookTest::initTestCase()
     QVERIFY(QDir(m_fixture->path()).mkpath(QStringLiteral("pictures")));
     for (const QString &name : pictures.entryList({QStringLiteral("tree*.png")}, QDir::Files))
         QFile::copy(pictures.filePath(name), m_fixture->path() + QStringLiteral("/pictures/") + name);
+}
+
+void BookTest::cleanupTestCase()
+{
+    m_fixture.reset();
 }
 
 void BookTest::init()

@@ -8,7 +8,7 @@
 
 // A few rows of every table the calculators read, chosen so each case shows
 // one path: an inexact double sum, a code without a verse, totals that have
-// no code, rows that are missing, and the spec's own worked keys.
+// no code, rows that are missing, and the documented worked keys.
 inline QMap<QString, QString> fortuneSources()
 {
     return {
