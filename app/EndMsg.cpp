@@ -1,5 +1,6 @@
 #include "app/EndMsg.h"
 
+#include "widgets/Controls.h"
 #include "app/ErrorReport.h"
 #include "data/Platform.h"
 #include "data/uShare.h"
@@ -36,9 +37,7 @@ TFrmMsG::TFrmMsG(QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmMsG"));
     setWindowTitle(QStringLiteral("退出系统"));
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));

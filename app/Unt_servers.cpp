@@ -1,5 +1,6 @@
 #include "app/Unt_servers.h"
 
+#include "widgets/Controls.h"
 #include "widgets/JpegImage.h"
 
 #include "Addresses.h"
@@ -56,9 +57,7 @@ TFrm_servers::TFrm_servers(QWidget *parent)
 {
     setObjectName(QStringLiteral("Frm_servers"));
     setWindowTitle(QStringLiteral("客户服务"));
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Light));
     setPalette(background);

@@ -1,5 +1,6 @@
 #include "app/Untmain.h"
 
+#include "widgets/Controls.h"
 #include "app/BannerFetch.h"
 #include "app/BannerView.h"
 #include "app/EndMsg.h"
@@ -75,9 +76,7 @@ TFrmmain::TFrmmain(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Velmora"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral("icon.png")))));
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
     buildMenu();
     buildPanels();
     // Outer size 800 x 600 with an ordinary frame around the client area.

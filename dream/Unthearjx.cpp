@@ -1,5 +1,6 @@
 #include "dream/Unthearjx.h"
 
+#include "widgets/Controls.h"
 #include "widgets/JpegImage.h"
 #include "data/Platform.h"
 #include "data/uShare.h"
@@ -22,16 +23,6 @@ namespace {
 
 constexpr int bandHeight = 83;
 
-QPushButton *toolButton(QWidget *parent, const char *name, const QString &caption, const QString &picture, int x)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(QPixmap::fromImage(loadPicture(picture))));
-    button->setIconSize(QSize(16, 16));
-    button->setGeometry(x, 54, 56, 23);
-    return button;
-}
-
 QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y)
 {
     auto *result = new QLabel(text, parent);
@@ -47,9 +38,7 @@ TFrmheartJx::TFrmheartJx(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("FrmheartJx"));
     setWindowTitle(QStringLiteral("周公解析"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
 
     RzPanel1 = new GradientPanel(QColor(205, 236, 251), QColor(213, 236, 230), this);
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
@@ -80,10 +69,10 @@ TFrmheartJx::TFrmheartJx(QWidget *parent) : QWidget(parent, Qt::Window)
     RzRadioButton2 = new QRadioButton(QStringLiteral("模糊查找"), RzPanel1);
     RzRadioButton2->setObjectName(QStringLiteral("RzRadioButton2"));
     RzRadioButton2->setGeometry(285, 32, 81, 20);
-    RzBitBtn1 = toolButton(RzPanel1, "RzBitBtn1", QStringLiteral("查找"), QStringLiteral("tree03.png"), 153);
-    RzBitBtn2 = toolButton(RzPanel1, "RzBitBtn2", QStringLiteral("保存"), QStringLiteral("tree00.png"), 208);
-    RzBitBtn3 = toolButton(RzPanel1, "RzBitBtn3", QStringLiteral("打印"), QStringLiteral("tree02.png"), 263);
-    RzBitBtn4 = toolButton(RzPanel1, "RzBitBtn4", QStringLiteral("关闭"), QStringLiteral("tree06.png"), 318);
+    RzBitBtn1 = pictureButton(RzPanel1, "RzBitBtn1", QStringLiteral("查找"), QStringLiteral("tree03.png"), QRect(153, 54, 56, 23));
+    RzBitBtn2 = pictureButton(RzPanel1, "RzBitBtn2", QStringLiteral("保存"), QStringLiteral("tree00.png"), QRect(208, 54, 56, 23));
+    RzBitBtn3 = pictureButton(RzPanel1, "RzBitBtn3", QStringLiteral("打印"), QStringLiteral("tree02.png"), QRect(263, 54, 56, 23));
+    RzBitBtn4 = pictureButton(RzPanel1, "RzBitBtn4", QStringLiteral("关闭"), QStringLiteral("tree06.png"), QRect(318, 54, 56, 23));
 
     RzMemo1 = createReadOnlyTextArea(this);
 

@@ -1,5 +1,6 @@
 #include "dream/Untheart.h"
 
+#include "widgets/Controls.h"
 #include "data/Platform.h"
 #include "data/uShare.h"
 #include "dream/DreamBook.h"
@@ -42,9 +43,7 @@ TFrmbook::TFrmbook(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("Frmbook"));
     setWindowTitle(QStringLiteral("解梦全书"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
 
     for (int i = 0; i < imageCount; ++i)
         ImageList1 << QPixmap::fromImage(loadPicture(QStringLiteral("tree%1.png").arg(i, 2, 10, QLatin1Char('0'))));

@@ -1,5 +1,6 @@
 #include "fortune/Ulove.h"
 
+#include "widgets/Controls.h"
 #include "data/Platform.h"
 #include "fortune/LoveTest.h"
 #include "fortune/Placement.h"
@@ -41,9 +42,7 @@ Tfrmlove::Tfrmlove(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("frmlove"));
     setWindowTitle(QStringLiteral("缘分测试 "));
     useSystemMenuOnly(this);
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
 
     Label1 = placedLabel(this, "Label1", QStringLiteral("男方姓名："), 30, 22);
     eYourName = nameEdit(this, "eYourName", 18);

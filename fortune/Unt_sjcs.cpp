@@ -1,5 +1,6 @@
 #include "fortune/Unt_sjcs.h"
 
+#include "widgets/Controls.h"
 #include "data/Query.h"
 #include "data/uShare.h"
 #include "fortune/Placement.h"
@@ -40,9 +41,7 @@ TFrm_SJcs::TFrm_SJcs(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("Frm_SJcs"));
     setWindowTitle(QStringLiteral("手机号码测算"));
     useSystemMenuOnly(this);
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
 
     RzGroupBox2 = new QGroupBox(this);
     RzGroupBox2->setObjectName(QStringLiteral("RzGroupBox2"));

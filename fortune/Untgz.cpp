@@ -1,5 +1,6 @@
 #include "fortune/Untgz.h"
 
+#include "widgets/Controls.h"
 #include "data/uShare.h"
 #include "fortune/BoneWeight.h"
 #include "fortune/Placement.h"
@@ -40,9 +41,7 @@ TFrmgzfx::TFrmgzfx(QWidget *parent) : QWidget(parent, Qt::Window)
     setWindowTitle(QStringLiteral("骨重分析"));
     setAttribute(Qt::WA_DeleteOnClose);
     useSystemMenuOnly(this);
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
 
     Label1 = placedLabel(this, "Label1", QStringLiteral("生日："), 16, 18);
     ComboBoxyear = dropDownList(this, "ComboBoxyear", {}, 52, 14, 70);

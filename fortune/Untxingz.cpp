@@ -1,5 +1,6 @@
 #include "fortune/Untxingz.h"
 
+#include "widgets/Controls.h"
 #include "data/uShare.h"
 #include "fortune/ConstellationPair.h"
 #include "fortune/Placement.h"
@@ -31,16 +32,6 @@ QComboBox *constellationList(QWidget *parent, const char *name, int x)
     return box;
 }
 
-QPushButton *toolButton(QWidget *parent, const char *name, const QString &caption, const QString &picture, int x)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(QPixmap::fromImage(loadPicture(picture))));
-    button->setIconSize(QSize(16, 16));
-    button->setGeometry(x, 40, 56, 24);
-    return button;
-}
-
 } // namespace
 
 TFrm_xzhuo::TFrm_xzhuo(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -48,9 +39,7 @@ TFrm_xzhuo::TFrm_xzhuo(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("Frm_xzhuo"));
     setWindowTitle(QStringLiteral("星座配对"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont windowFont(QStringLiteral("宋体"));
-    windowFont.setPixelSize(12);
-    setFont(windowFont);
+    setFont(songFont());
 
     RzPanel1 = new GradientPanel(QColor(205, 236, 251), QColor(213, 236, 230), this);
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
@@ -59,9 +48,9 @@ TFrm_xzhuo::TFrm_xzhuo(QWidget *parent) : QWidget(parent, Qt::Window)
     ComboBoxDL = constellationList(RzPanel1, "ComboBoxDL", 86);
     Label2 = placedLabel(RzPanel1, "Label2", QStringLiteral("星座（女）："), 200, 14);
     ComboBoxXX = constellationList(RzPanel1, "ComboBoxXX", 274);
-    RzBitBtn1 = toolButton(RzPanel1, "RzBitBtn1", QStringLiteral("配对"), QStringLiteral("tree03.png"), 200);
-    RzBitBtn2 = toolButton(RzPanel1, "RzBitBtn2", QStringLiteral("保存"), QStringLiteral("tree00.png"), 259);
-    RzBitBtn4 = toolButton(RzPanel1, "RzBitBtn4", QStringLiteral("关闭"), QStringLiteral("tree06.png"), 318);
+    RzBitBtn1 = pictureButton(RzPanel1, "RzBitBtn1", QStringLiteral("配对"), QStringLiteral("tree03.png"), QRect(200, 40, 56, 24));
+    RzBitBtn2 = pictureButton(RzPanel1, "RzBitBtn2", QStringLiteral("保存"), QStringLiteral("tree00.png"), QRect(259, 40, 56, 24));
+    RzBitBtn4 = pictureButton(RzPanel1, "RzBitBtn4", QStringLiteral("关闭"), QStringLiteral("tree06.png"), QRect(318, 40, 56, 24));
 
     RzMemo1 = createReadOnlyTextArea(this);
     // The scroll bar keeps the window's colours, so it shows even with nothing to scroll.

@@ -1,0 +1,24 @@
+#include "widgets/Controls.h"
+
+#include "widgets/JpegImage.h"
+
+#include <QPushButton>
+
+QFont songFont(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QPushButton *pictureButton(QWidget *parent, const char *name, const QString &caption, const QString &picture,
+                           const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(QIcon(QPixmap::fromImage(loadPicture(picture))));
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(geometry);
+    return button;
+}
