@@ -347,6 +347,7 @@ void TFrmmain::R1Click()
 {
     replaceWindow(FRM_Date)->show();
 }
+
 void TFrmmain::K1Click()
 {
     replaceWindow(Frm_servers)->show();
