@@ -18,7 +18,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     demo() { echo "\$ velmora-cli $*"; "$program/velmora-cli" "$@" || true; echo; }
     demo categories
     demo dream --exact 掉牙
-    demo dream --like 蛇 | head -n 12
+    demo dream --like 白蛇
+    demo month 2026 12
+    demo bone 1990 5 15 8
     exit 0
 fi
 exec "$program/velmora"
