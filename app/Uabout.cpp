@@ -1,5 +1,6 @@
 #include "app/Uabout.h"
 
+#include "widgets/Controls.h"
 #include "data/Platform.h"
 #include "widgets/JpegImage.h"
 
@@ -25,14 +26,6 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QFon
     return result;
 }
 
-QFont labelFont(const QString &family, int pixels, bool bold)
-{
-    QFont result(family);
-    result.setPixelSize(pixels);
-    result.setBold(bold);
-    return result;
-}
-
 } // namespace
 
 TAbout::TAbout(QWidget *parent)
@@ -42,9 +35,7 @@ TAbout::TAbout(QWidget *parent)
     setWindowTitle(QStringLiteral("关于系统"));
     // Lets the skin paint the window's background.
     setAttribute(Qt::WA_StyledBackground);
-    QFont windowFont(QStringLiteral("Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(pixelFont(QStringLiteral("Sans Serif"), 11));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -54,22 +45,22 @@ TAbout::TAbout(QWidget *parent)
 
     const QString kai = QStringLiteral("楷体_GB2312");
     const QString song = QStringLiteral("宋体");
-    RzLabel2 = label(this, "RzLabel2", QStringLiteral("Velmora 周公解梦"), labelFont(kai, 16, true), {169, 8, 152, 18});
+    RzLabel2 = label(this, "RzLabel2", QStringLiteral("Velmora 周公解梦"), pixelFont(kai, 16, true), {169, 8, 152, 18});
     QPalette black = RzLabel2->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     RzLabel2->setPalette(black);
     RzLabel1 = label(this, "RzLabel1", QString::fromUtf8(Addresses::makerName) + QStringLiteral(" 软件工作室"),
-                     labelFont(kai, 13, true), {168, 32, 153, 15});
+                     pixelFont(kai, 13, true), {168, 32, 153, 15});
     RzLabel4 = label(this, "RzLabel4", QStringLiteral("联系人：") + QString::fromUtf8(Addresses::contactPerson),
-                     labelFont(song, 12, false), {167, 57, 138, 14});
+                     pixelFont(song, 12, false), {167, 57, 138, 14});
     RzLabel3 = new QLabel(QStringLiteral("QQ：") + QString::fromUtf8(Addresses::contactQQ), this);
     RzLabel3->setObjectName(QStringLiteral("RzLabel3"));
-    RzLabel3->setFont(labelFont(song, 12, false));
+    RzLabel3->setFont(pixelFont(song, 12, false));
     RzLabel3->setWordWrap(true);
     RzLabel3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     RzLabel3->setGeometry(167, 77, 130, 28);
 
-    QFont link = labelFont(song, 12, false);
+    QFont link = pixelFont(song, 12, false);
     link.setUnderline(true);
     RzURLLabel1 = label(this, "RzURLLabel1", QStringLiteral("邮件：") + QString::fromUtf8(Addresses::contactEmail), link,
                         {169, 108, 152, 14});

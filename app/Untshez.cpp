@@ -1,5 +1,6 @@
 #include "app/Untshez.h"
 
+#include "widgets/Controls.h"
 #include "app/ErrorReport.h"
 #include "app/Settings.h"
 #include "app/SkinEngine.h"
@@ -18,16 +19,6 @@ QPointer<TFrmshez> Frmshez;
 
 namespace {
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, const QString &picture, int x)
-{
-    auto *result = new QPushButton(caption, parent);
-    result->setObjectName(QString::fromLatin1(name));
-    result->setIcon(QIcon(QPixmap::fromImage(loadPicture(picture))));
-    result->setIconSize(QSize(16, 16));
-    result->setGeometry(x, 140, 56, 23);
-    return result;
-}
-
 } // namespace
 
 TFrmshez::TFrmshez(QWidget *parent)
@@ -36,9 +27,7 @@ TFrmshez::TFrmshez(QWidget *parent)
     setObjectName(QStringLiteral("Frmshez"));
     setWindowTitle(QStringLiteral("系统设置"));
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont windowFont(QStringLiteral("Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(pixelFont(QStringLiteral("Sans Serif"), 11));
 
     Panel1 = new GradientPanel(QColor(205, 237, 252), QColor(235, 233, 180), this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
@@ -60,8 +49,8 @@ TFrmshez::TFrmshez(QWidget *parent)
     RzComboBox1->addItems(skinListEntries());
     RzComboBox1->setGeometry(24, 16, 193, 21);
 
-    RzBitBtn2 = button(Panel1, "RzBitBtn2", QStringLiteral("保存"), QStringLiteral("settings_save.png"), 81);
-    RzBitBtn4 = button(Panel1, "RzBitBtn4", QStringLiteral("关闭"), QStringLiteral("settings_close.png"), 152);
+    RzBitBtn2 = pictureButton(Panel1, "RzBitBtn2", QStringLiteral("保存"), QStringLiteral("settings_save.png"), QRect(81, 140, 56, 23));
+    RzBitBtn4 = pictureButton(Panel1, "RzBitBtn4", QStringLiteral("关闭"), QStringLiteral("settings_close.png"), QRect(152, 140, 56, 23));
 
     connect(RzBitBtn2, &QPushButton::clicked, this, &TFrmshez::RzBitBtn2Click);
     connect(RzBitBtn4, &QPushButton::clicked, this, &TFrmshez::RzBitBtn4Click);

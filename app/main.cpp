@@ -2,6 +2,7 @@
 #include "app/Fonts.h"
 #include "app/Untmain.h"
 #include "data/GbkText.h"
+#include "widgets/Controls.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,9 +18,7 @@ int main(int argc, char **argv)
                               QStringLiteral("This Qt build has no GBK text codec; Velmora cannot read its data."));
         return 1;
     }
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QApplication::setFont(songFont());
 
     Frmmain = new TFrmmain;
     Frmmain->show();

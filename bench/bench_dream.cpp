@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "bench/BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -94,9 +96,5 @@ BENCHMARK(DecodeContentThroughput)->Arg(10)->Arg(1000);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

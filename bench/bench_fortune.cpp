@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include "bench/BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -79,9 +81,5 @@ BENCHMARK(StrokeWalk64KiB)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

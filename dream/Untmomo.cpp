@@ -1,5 +1,6 @@
 #include "dream/Untmomo.h"
 
+#include "widgets/Controls.h"
 #include "dream/DreamLegends.h"
 #include "widgets/TAAScrollText.h"
 
@@ -20,9 +21,7 @@ TFrmmomo::TFrmmomo(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(AAScrollText1);
 
-    QFont textFont(QStringLiteral("MS Sans Serif"));
-    textFont.setPixelSize(11);
-    AAScrollText1->setFont(textFont);
+    AAScrollText1->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     AAScrollText1->setBackgroundColor(Qt::white);
     AAScrollText1->setAlignment(Qt::AlignHCenter);
     AAScrollText1->setWordWrap(false);

@@ -4,12 +4,17 @@
 
 #include <QPushButton>
 
-QFont songFont(int pixels, bool bold)
+QFont pixelFont(const QString &family, int pixels, bool bold)
 {
-    QFont font(QStringLiteral("宋体"));
+    QFont font(family);
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+QFont songFont(int pixels, bool bold)
+{
+    return pixelFont(QStringLiteral("宋体"), pixels, bold);
 }
 
 QPushButton *pictureButton(QWidget *parent, const char *name, const QString &caption, const QString &picture,

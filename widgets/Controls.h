@@ -7,8 +7,10 @@
 class QPushButton;
 class QWidget;
 
-// 宋体 at a pixel height, as the windows are designed; start-up maps the name
-// to an installed font.
+// A font of a family at a pixel height, as the windows are designed at 96 dpi;
+// start-up maps the Windows family names to installed fonts.
+QFont pixelFont(const QString &family, int pixels, bool bold = false);
+// 宋体, the windows' usual font.
 QFont songFont(int pixels = 12, bool bold = false);
 
 // A push button with a 16 x 16 picture from the pictures folder before its caption.
