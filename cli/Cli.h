@@ -18,7 +18,18 @@ struct CliEntry
 
 inline void printOut(const QString &text) { std::fputs(text.toUtf8().constData(), stdout); }
 inline void printErr(const QString &text) { std::fputs(text.toUtf8().constData(), stderr); }
+inline void printLines(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        printOut(line + QLatin1Char('\n'));
+}
 int usageError(const QString &usage);
+
+class Query;
+// A query on the dream database beside the executable.
+Query connectedQuery();
+// Reports a dream database that could not be read; returns the exit status.
+int unreadableDatabase();
 
 int cliCategories(const QStringList &args);
 int cliEntries(const QStringList &args);

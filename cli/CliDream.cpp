@@ -4,29 +4,6 @@
 #include "data/uShare.h"
 #include "dream/DreamLookup.h"
 
-namespace {
-
-int unreadableDatabase()
-{
-    printErr(QStringLiteral("velmora-cli: cannot read the dream database %1\n").arg(dataSourceOf(GetConnStr())));
-    return 2;
-}
-
-Query connectedQuery()
-{
-    Query query;
-    query.setConnectionString(GetConnStr());
-    return query;
-}
-
-void printLines(const QStringList &lines)
-{
-    for (const QString &line : lines)
-        printOut(line + QLatin1Char('\n'));
-}
-
-} // namespace
-
 int cliCategories(const QStringList &args)
 {
     if (!args.isEmpty())

@@ -9,24 +9,11 @@
 
 namespace {
 
-int unreadableDatabase()
-{
-    printErr(QStringLiteral("velmora-cli: cannot read the dream database %1\n").arg(dataSourceOf(GetConnStr())));
-    return 2;
-}
-
 // The same refusal a window shows in its message box.
 int refused(const QString &message)
 {
     printErr(message + QLatin1Char('\n'));
     return 2;
-}
-
-Query connectedQuery()
-{
-    Query query;
-    query.setConnectionString(GetConnStr());
-    return query;
 }
 
 // A list item by its text or by its 1-based place in the list.
@@ -124,8 +111,7 @@ int cliPair(const QStringList &args)
                      .arg(ConstellationPair::pairingCaption(man, woman)));
         return 1;
     }
-    for (const QString &line : lines)
-        printOut(line + QLatin1Char('\n'));
+    printLines(lines);
     return 0;
 }
 

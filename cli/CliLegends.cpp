@@ -6,7 +6,6 @@ int cliLegends(const QStringList &args)
 {
     if (!args.isEmpty())
         return usageError(QStringLiteral("velmora-cli legends"));
-    for (const QString &line : dreamLegendLines())
-        printOut(line + QLatin1Char('\n'));
+    printLines(dreamLegendLines());
     return 0;
 }

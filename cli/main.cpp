@@ -1,6 +1,8 @@
 #include "cli/Cli.h"
 
 #include "data/GbkText.h"
+#include "data/Query.h"
+#include "data/uShare.h"
 
 #include <QCoreApplication>
 
@@ -34,6 +36,19 @@ void printUsage()
 int usageError(const QString &usage)
 {
     printErr(QStringLiteral("usage: %1\n").arg(usage));
+    return 2;
+}
+
+Query connectedQuery()
+{
+    Query query;
+    query.setConnectionString(GetConnStr());
+    return query;
+}
+
+int unreadableDatabase()
+{
+    printErr(QStringLiteral("velmora-cli: cannot read the dream database %1\n").arg(dataSourceOf(GetConnStr())));
     return 2;
 }
 

@@ -1,4 +1,5 @@
-#include <QProcess>
+#include "support/Fixture.h"
+
 #include <QTest>
 
 class CalendarCliTest : public QObject
@@ -12,28 +13,7 @@ private slots:
     void refused();
     void monthGrid();
 
-private:
-    struct Run
-    {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-    static Run run(const QStringList &args);
 };
-
-CalendarCliTest::Run CalendarCliTest::run(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELMORA_CLI), args);
-    Run result;
-    if (!process.waitForFinished(60000))
-        return result;
-    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
 
 void CalendarCliTest::lunarLines_data()
 {
@@ -57,14 +37,14 @@ void CalendarCliTest::lunarLines()
 {
     QFETCH(QStringList, args);
     QFETCH(QStringList, lines);
-    const Run result = run(QStringList{"lunar"} + args);
+    const ProgramRun result = runProgram(QStringLiteral(VELMORA_CLI), QStringList{"lunar"} + args);
     QCOMPARE(result.status, 0);
     QCOMPARE(result.out, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
 void CalendarCliTest::lunarWholeRange()
 {
-    const Run result = run({"lunar", "1901-01-01", "2050-12-31"});
+    const ProgramRun result = runProgram(QStringLiteral(VELMORA_CLI), {"lunar", "1901-01-01", "2050-12-31"});
     QCOMPARE(result.status, 0);
     const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 54787);
@@ -97,7 +77,7 @@ void CalendarCliTest::refused()
 {
     QFETCH(QStringList, args);
     QFETCH(QString, message);
-    const Run result = run(args);
+    const ProgramRun result = runProgram(QStringLiteral(VELMORA_CLI), args);
     QCOMPARE(result.status, 2);
     QVERIFY(result.out.isEmpty());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
@@ -105,7 +85,7 @@ void CalendarCliTest::refused()
 
 void CalendarCliTest::monthGrid()
 {
-    const Run result = run({"month", "2002", "2"});
+    const ProgramRun result = runProgram(QStringLiteral(VELMORA_CLI), {"month", "2002", "2"});
     QCOMPARE(result.status, 0);
     const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     // Title, weekday header, five weeks of numbers and captions, zodiac and constellation.

@@ -2,29 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QString &program, const QStringList &args)
-{
-    QProcess process;
-    process.start(program, args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class CliTest : public QObject
 {
@@ -61,7 +40,7 @@ void CliTest::dreamLookups()
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, outContains);
-    const Run run = runCli(programDirPath(QStringLiteral("velmora-cli")), args);
+    const ProgramRun run = runProgram(programDirPath(QStringLiteral("velmora-cli")), args);
     QCOMPARE(run.status, status);
     QVERIFY2(run.out.contains(outContains), qPrintable(run.out.left(400)));
     if (status != 0)
@@ -72,7 +51,7 @@ void CliTest::dreamLookups()
 
 void CliTest::substringOutputMatchesWindowLayout()
 {
-    const Run run = runCli(programDirPath(QStringLiteral("velmora-cli")), {"dream", "--like", "掉牙"});
+    const ProgramRun run = runProgram(programDirPath(QStringLiteral("velmora-cli")), {"dream", "--like", "掉牙"});
     QCOMPARE(run.status, 0);
     const QStringList lines = run.out.split(QLatin1Char('\n'));
     QCOMPARE(lines.value(0), QStringLiteral("掉牙"));
@@ -104,7 +83,7 @@ void CliTest::unreadableDatabase()
         QVERIFY(QDir().mkdir(database));
     }
     for (const QStringList &args : {QStringList{"categories"}, QStringList{"dream", "--like", "蛇"}}) {
-        const Run run = runCli(program, args);
+        const ProgramRun run = runProgram(program, args);
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains(QStringLiteral("cannot read the dream database")));
         QVERIFY(run.out.isEmpty());

@@ -1,7 +1,7 @@
 #include "data/GbkText.h"
 #include "dream/DreamLegends.h"
+#include "support/Fixture.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -141,12 +141,9 @@ void LegendsTest::everyLineIsGbk()
 
 void LegendsTest::cliPrintsTheTextAsStored()
 {
-    QProcess cli;
-    cli.start(QStringLiteral(VELMORA_CLI), {QStringLiteral("legends")});
-    QVERIFY(cli.waitForFinished(30000));
-    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(cli.exitCode(), 0);
-    QString out = QString::fromUtf8(cli.readAllStandardOutput());
+    const ProgramRun run = runProgram(QStringLiteral(VELMORA_CLI), {QStringLiteral("legends")});
+    QCOMPARE(run.status, 0);
+    QString out = run.out;
     QVERIFY(out.endsWith(QLatin1Char('\n')));
     out.chop(1);
     QCOMPARE(out.split(QLatin1Char('\n')), dreamLegendLines());
@@ -154,12 +151,10 @@ void LegendsTest::cliPrintsTheTextAsStored()
 
 void LegendsTest::cliRefusesArguments()
 {
-    QProcess cli;
-    cli.start(QStringLiteral(VELMORA_CLI), {QStringLiteral("legends"), QStringLiteral("more")});
-    QVERIFY(cli.waitForFinished(30000));
-    QCOMPARE(cli.exitCode(), 2);
-    QVERIFY(cli.readAllStandardOutput().isEmpty());
-    QVERIFY(cli.readAllStandardError().contains("usage"));
+    const ProgramRun run = runProgram(QStringLiteral(VELMORA_CLI), {QStringLiteral("legends"), QStringLiteral("more")});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains(QStringLiteral("usage")));
 }
 
 QTEST_GUILESS_MAIN(LegendsTest)

@@ -1,7 +1,6 @@
 #include "FortuneFixture.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 // Runs velmora-cli from a fixture program directory, so it reads the fixture's dream.dll.
@@ -71,15 +70,10 @@ void FortuneCliTest::commands()
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    QProcess process;
-    process.start(m_cli, args);
-    QVERIFY(process.waitForFinished(20000));
-    const QString standardOut = QString::fromUtf8(process.readAllStandardOutput());
-    const QString standardErr = QString::fromUtf8(process.readAllStandardError());
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), status);
-    QCOMPARE(standardOut, out);
-    QVERIFY2(standardErr.contains(err), qPrintable(standardErr));
+    const ProgramRun run = runProgram(m_cli, args);
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.out, out);
+    QVERIFY2(run.err.contains(err), qPrintable(run.err));
 }
 
 void FortuneCliTest::unreadableDatabase()
@@ -89,11 +83,9 @@ void FortuneCliTest::unreadableDatabase()
     QVERIFY(QFile::copy(QStringLiteral(VELMORA_CLI), cli));
     for (const QStringList &args : {QStringList{"bone", "1984", "正", "初一", "0"}, QStringList{"phone", "13912341234"},
                                     QStringList{"pair", "水瓶座", "白羊座"}}) {
-        QProcess process;
-        process.start(cli, args);
-        QVERIFY(process.waitForFinished(20000));
-        QCOMPARE(process.exitCode(), 2);
-        QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("cannot read the dream database")));
+        const ProgramRun run = runProgram(cli, args);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains(QStringLiteral("cannot read the dream database")));
     }
 }
 

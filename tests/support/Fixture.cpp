@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <sqlite3.h>
 
@@ -60,4 +61,20 @@ QString sourceTreePath(const QString &relative)
 QString programDirPath(const QString &relative)
 {
     return QStringLiteral(VELMORA_PROGRAM_DIR "/") + relative;
+}
+
+ProgramRun runProgram(const QString &program, const QStringList &args)
+{
+    QProcess process;
+    process.start(program, args);
+    ProgramRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
 }

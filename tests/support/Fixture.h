@@ -30,6 +30,15 @@ private:
 // A TSV text from rows of fields, the first row being the header.
 QString tsv(const QList<QStringList> &rows);
 
+// What a program printed and how it ended; status -1 when it crashed or hung.
+struct ProgramRun
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+ProgramRun runProgram(const QString &program, const QStringList &args);
+
 // The folder of the source tree and of the built program, for tests over shipped data.
 QString sourceTreePath(const QString &relative);
 QString programDirPath(const QString &relative);
