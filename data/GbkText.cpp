@@ -40,17 +40,3 @@ bool writeGbkLines(const QString &path, const QStringList &lines)
         return false;
     return file.write(bytes) == bytes.size();
 }
-
-bool readGbkLines(const QString &path, QStringList &lines)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QString text = fromGbk(file.readAll());
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    lines = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
-    return true;
-}

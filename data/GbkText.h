@@ -13,5 +13,3 @@ bool representableInGbk(const QString &text);
 
 // Writes each line followed by CR LF, in GBK, replacing any existing file.
 bool writeGbkLines(const QString &path, const QStringList &lines);
-// Reads a GBK text file into lines (CR LF, LF or CR end a line).
-bool readGbkLines(const QString &path, QStringList &lines);

@@ -60,7 +60,6 @@ void Query::close()
 {
     m_rows.clear();
     m_row = 0;
-    m_open = false;
 }
 
 bool Query::open()
@@ -132,7 +131,6 @@ bool Query::open()
         rows.append(std::move(row));
     }
     m_rows = std::move(rows);
-    m_open = true;
     return true;
 }
 

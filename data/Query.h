@@ -12,7 +12,6 @@ class Query
 {
 public:
     void setConnectionString(const QString &connectionString) { m_connectionString = connectionString; }
-    const QString &connectionString() const { return m_connectionString; }
 
     void close();
     void clearSql() { m_sql.clear(); }
@@ -23,12 +22,10 @@ public:
     bool open();
     // Closes the query, replaces its statement and opens it: the steps of every use.
     bool run(const QString &sql);
-    bool isOpen() const { return m_open; }
     const QString &lastError() const { return m_lastError; }
 
     int recordCount() const { return int(m_rows.size()); }
     bool eof() const { return m_row >= m_rows.size(); }
-    void first() { m_row = 0; }
     void next() { ++m_row; }
 
     // Fields of the current row by position; empty text or 0 past the end.
@@ -44,5 +41,4 @@ private:
     QString m_lastError;
     QVector<QVector<QVariant>> m_rows;
     qsizetype m_row = 0;
-    bool m_open = false;
 };

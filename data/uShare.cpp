@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 
@@ -81,6 +82,12 @@ QString trimText(const QString &text)
     while (end > begin && isTrimmed(text.at(end - 1)))
         --end;
     return text.mid(begin, end - begin);
+}
+
+void addLines(QStringList &lines, const QString &text)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    lines << text.split(lineBreak);
 }
 
 QString quoted(const QString &value)

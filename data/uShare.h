@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The program directory, ending with a path separator.
 QString GetAppPath();
@@ -16,6 +17,9 @@ void ShowInfoMsg(const QString &text);
 
 // Removes leading and trailing characters with codes 0 to 32.
 QString trimText(const QString &text);
+// Adds a text that may hold line breaks as lines, the way a text area's line list takes it.
+void addLines(QStringList &lines, const QString &text);
+
 // Encloses a value in single quotes, doubling each quote inside it.
 QString quoted(const QString &value);
 

@@ -4,7 +4,6 @@
 #include "data/uShare.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 namespace DreamLookup {
 
@@ -16,12 +15,6 @@ const QString notFoundMessage = QStringLiteral("没有找到结果，请输入�
 QString countMessage(int rows)
 {
     return QStringLiteral("共找到") + QString::number(rows) + QStringLiteral("记录！");
-}
-
-void addLines(QStringList &lines, const QString &text)
-{
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    lines << text.split(lineBreak);
 }
 
 QString decoded(const QString &storedContent)

@@ -14,9 +14,6 @@ enum class SearchMode { Exact = 0, Substring = 1 };
 extern const QString notFoundMessage;
 QString countMessage(int rows);
 
-// Adds a text as lines, the way a text area's line list takes it.
-void addLines(QStringList &lines, const QString &text);
-
 QString decoded(const QString &storedContent);
 
 // Category names in code order; false when the query could not be opened.

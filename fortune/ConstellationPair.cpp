@@ -3,7 +3,6 @@
 #include "data/Statements.h"
 #include "data/uShare.h"
 
-#include <QRegularExpression>
 
 namespace ConstellationPair {
 
@@ -18,16 +17,6 @@ QString pairingCaption(const QString &man, const QString &woman)
     return man + QStringLiteral("配对") + woman;
 }
 
-namespace {
-
-// A stored text with line breaks fills several lines of the text box.
-void addText(QStringList &lines, const QString &text)
-{
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    lines << text.split(lineBreak);
-}
-
-} // namespace
 
 bool pairingLines(Query &query, const QString &man, const QString &woman, QStringList &lines)
 {
@@ -35,11 +24,11 @@ bool pairingLines(Query &query, const QString &man, const QString &woman, QStrin
         return false;
     lines.clear();
     if (!query.eof()) {
-        addText(lines, trimText(query.text(0)));
+        addLines(lines, trimText(query.text(0)));
         lines << QString();
-        addText(lines, trimText(query.text(1)));
+        addLines(lines, trimText(query.text(1)));
         lines << QString();
-        addText(lines, trimText(query.text(2)));
+        addLines(lines, trimText(query.text(2)));
     }
     query.close();
     return true;
