@@ -47,7 +47,7 @@ TFrmMsG::TFrmMsG(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(9, 9, 41, 44);
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap::fromImage(loadPicture(QStringLiteral("exit.jpg"))));
+    Image1->setPixmap(loadPixmap(QStringLiteral("exit.jpg")));
 
     Label1 = new QLabel(QStringLiteral("您是否确定要退出系统？"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));

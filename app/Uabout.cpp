@@ -41,7 +41,7 @@ TAbout::TAbout(QWidget *parent)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 161, 153);
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap::fromImage(loadPicture(QStringLiteral("about.jpg"))));
+    Image1->setPixmap(loadPixmap(QStringLiteral("about.jpg")));
 
     const QString kai = QStringLiteral("楷体_GB2312");
     const QString song = QStringLiteral("宋体");

@@ -20,7 +20,7 @@ QLabel *picture(QWidget *parent, const char *name, const QString &file, int x, i
     result->setObjectName(QString::fromLatin1(name));
     result->setGeometry(x, y, 41, 41);
     result->setScaledContents(true);
-    result->setPixmap(QPixmap::fromImage(loadPicture(file)));
+    result->setPixmap(loadPixmap(file));
     return result;
 }
 

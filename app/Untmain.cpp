@@ -75,7 +75,7 @@ TFrmmain::TFrmmain(QWidget *parent) : QMainWindow(parent)
     SkinData1->setObjectName(QStringLiteral("SkinData1"));
     setWindowTitle(QStringLiteral("Velmora"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral("icon.png")))));
+    setWindowIcon(QIcon(loadPixmap(QStringLiteral("icon.png"))));
     setFont(songFont());
     buildMenu();
     buildPanels();
@@ -104,7 +104,7 @@ void TFrmmain::buildPanels()
     Image2 = new QLabel(RzPanel2);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setScaledContents(true);
-    Image2->setPixmap(QPixmap::fromImage(loadPicture(QStringLiteral("banner.png"))));
+    Image2->setPixmap(loadPixmap(QStringLiteral("banner.png")));
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
     bannerLayout->addWidget(Image2);
@@ -170,7 +170,7 @@ void TFrmmain::buildPanels()
     Image1->setScaledContents(true);
     Image1->setMinimumSize(1, 1);
     Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    Image1->setPixmap(QPixmap::fromImage(loadPicture(QStringLiteral("background.jpg"))));
+    Image1->setPixmap(loadPixmap(QStringLiteral("background.jpg")));
     clientLayout->addWidget(Image1);
     Memo1 = new QPlainTextEdit(RzPanel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));

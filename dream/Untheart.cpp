@@ -46,7 +46,7 @@ TFrmbook::TFrmbook(QWidget *parent) : QWidget(parent, Qt::Window)
     setFont(songFont());
 
     for (int i = 0; i < imageCount; ++i)
-        ImageList1 << QPixmap::fromImage(loadPicture(QStringLiteral("tree%1.png").arg(i, 2, 10, QLatin1Char('0'))));
+        ImageList1 << loadPixmap(QStringLiteral("tree%1.png").arg(i, 2, 10, QLatin1Char('0')));
 
     RzPanel1 = new QWidget(this);
     RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
@@ -54,7 +54,7 @@ TFrmbook::TFrmbook(QWidget *parent) : QWidget(parent, Qt::Window)
     Image3 = new QLabel(RzPanel1);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setGeometry(0, 0, 530, 105);
-    Image3->setPixmap(QPixmap::fromImage(loadPicture(QStringLiteral("strip.jpg"))));
+    Image3->setPixmap(loadPixmap(QStringLiteral("strip.jpg")));
     auto toolButton = [this](const char *name, const QString &caption, int icon, int x) {
         auto *button = new QToolButton(RzPanel1);
         button->setObjectName(QString::fromLatin1(name));

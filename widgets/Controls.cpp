@@ -22,7 +22,7 @@ QPushButton *pictureButton(QWidget *parent, const char *name, const QString &cap
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(QPixmap::fromImage(loadPicture(picture))));
+    button->setIcon(QIcon(loadPixmap(picture)));
     button->setIconSize(QSize(16, 16));
     button->setGeometry(geometry);
     return button;

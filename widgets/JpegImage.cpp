@@ -77,3 +77,8 @@ QImage loadPicture(const QString &name)
         return loadJpeg(path);
     return QImage(path);
 }
+
+QPixmap loadPixmap(const QString &name)
+{
+    return QPixmap::fromImage(loadPicture(name));
+}
