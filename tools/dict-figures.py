@@ -2,9 +2,9 @@
 """Prints the figures that show whether the dream texts read as if a person wrote them:
 length distribution, sentence counts, the most repeated phrases and the stock words.
 
-usage: tools/dict-figures.py [--check] [--top N] [SOURCE_DIR]
+usage: tools/dict-figures.py [--check] [--top N] [SOURCE_DIR | FILE.tsv ...]
 
-SOURCE_DIR defaults to data-src beside this script. With --check the exit status is 1
+SOURCE_DIR defaults to data-src beside this script; named TSV files are read alone. With --check the exit status is 1
 when a target is missed: no six-character sequence in more than 15 entries, the word
 提醒 in fewer than a quarter of the entries, at least 2,200 entries.
 """
@@ -20,9 +20,9 @@ PHRASE_LENGTH = 6
 PHRASE_LIMIT = 15
 
 
-def read_entries(source):
+def read_entries(paths):
     entries = []
-    for path in sorted(glob.glob(os.path.join(source, "JMTable", "*.tsv"))):
+    for path in paths:
         with open(path, encoding="utf-8") as f:
             header = f.readline().rstrip("\n").split("\t")
             title_at, text_at = header.index("TITLE"), header.index("CONENT")
@@ -65,8 +65,12 @@ def main(argv):
         at = args.index("--top")
         top = int(args[at + 1])
         del args[at:at + 2]
-    source = args[0] if args else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data-src")
-    entries = read_entries(source)
+    if args and all(a.endswith(".tsv") for a in args):
+        source, paths = " ".join(args), args
+    else:
+        source = args[0] if args else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data-src")
+        paths = sorted(glob.glob(os.path.join(source, "JMTable", "*.tsv")))
+    entries = read_entries(paths)
     n = len(entries)
     if n == 0:
         print("no entries found under", source)
