@@ -15,7 +15,9 @@ HolidayCalendar installedHolidays()
 int cliHolidays(const QStringList &args)
 {
     const QString usage = QStringLiteral("velmora-cli holidays YEAR | velmora-cli holidays import FILE");
-    if (args.size() == 2 && args.at(0) == QLatin1String("import")) {
+    if (!args.isEmpty() && args.at(0) == QLatin1String("import")) {
+        if (args.size() != 2)
+            return usageError(usage);
         const HolidayImport result = importHolidayFile(args.at(1), userHolidaysPath());
         if (!result.ok()) {
             printErr(QStringLiteral("velmora-cli: %1; nothing was installed\n").arg(result.error));

@@ -43,18 +43,6 @@ namespace {
 
 const QByteArray header("DATE\tKIND\tNAME\n");
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The day each holiday's period must hold, in the year of its arrangement.
 QDate festivalDay(const QString &name, int year)
 {
@@ -88,16 +76,16 @@ QDate festivalDay(const QString &name, int year)
 
 QList<HolidayDay> HolidaysTest::shippedDays()
 {
-    return parseHolidayFile(readFile(sourceTreePath(QStringLiteral("data-src/holidays.tsv")))).days;
+    return parseHolidayFile(readFileBytes(sourceTreePath(QStringLiteral("data-src/holidays.tsv")))).days;
 }
 
 void HolidaysTest::shippedFileIsSound()
 {
-    const HolidayFile file = parseHolidayFile(readFile(sourceTreePath(QStringLiteral("data-src/holidays.tsv"))));
+    const HolidayFile file = parseHolidayFile(readFileBytes(sourceTreePath(QStringLiteral("data-src/holidays.tsv"))));
     QVERIFY2(file.ok(), qPrintable(QStringLiteral("line %1: %2").arg(file.errorLine).arg(file.error)));
     // The build lays the same file out beside the program.
-    QCOMPARE(readFile(programDirPath(QStringLiteral("holidays.tsv"))),
-             readFile(sourceTreePath(QStringLiteral("data-src/holidays.tsv"))));
+    QCOMPARE(readFileBytes(programDirPath(QStringLiteral("holidays.tsv"))),
+             readFileBytes(sourceTreePath(QStringLiteral("data-src/holidays.tsv"))));
 }
 
 void HolidaysTest::shippedYears()
@@ -319,14 +307,14 @@ void HolidaysTest::loaderLeavesOutAnUnsoundFile()
     QTemporaryDir dir;
     const QString shipped = dir.filePath(QStringLiteral("holidays.tsv"));
     const QString user = dir.filePath(QStringLiteral("user/holidays.tsv"));
-    QVERIFY(writeFile(shipped, header + "2026-01-01\t休\t元旦\n"));
+    QVERIFY(writeFileBytes(shipped, header + "2026-01-01\t休\t元旦\n"));
 
     LoadedHolidays loaded = loadHolidays(shipped, user);
     QVERIFY(loaded.problems.isEmpty());
     QVERIFY(loaded.calendar.hasYear(2026));
 
     QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("user"))));
-    QVERIFY(writeFile(user, header + "2027-01-01\t休\t元旦\n2027-01-05\t班\t元旦\n"));
+    QVERIFY(writeFileBytes(user, header + "2027-01-01\t休\t元旦\n2027-01-05\t班\t元旦\n"));
     loaded = loadHolidays(shipped, user);
     QCOMPARE(loaded.problems.size(), 1);
     QVERIFY2(loaded.problems.first().contains(QStringLiteral("holidays.tsv:3:")), qPrintable(loaded.problems.first()));
@@ -344,8 +332,8 @@ void HolidaysTest::importInstallsAndKeepsOtherYears()
     const QString user = dir.filePath(QStringLiteral("data/Velmora/holidays.tsv"));
     const QString first = dir.filePath(QStringLiteral("2027.tsv"));
     const QString second = dir.filePath(QStringLiteral("2028.tsv"));
-    QVERIFY(writeFile(first, header + "2027-01-01\t休\t元旦\n2027-12-31\t休\t元旦\n"));
-    QVERIFY(writeFile(second, header + "2028-01-01\t休\t元旦\n2028-01-02\t休\t元旦\n"));
+    QVERIFY(writeFileBytes(first, header + "2027-01-01\t休\t元旦\n2027-12-31\t休\t元旦\n"));
+    QVERIFY(writeFileBytes(second, header + "2028-01-01\t休\t元旦\n2028-01-02\t休\t元旦\n"));
 
     HolidayImport result = importHolidayFile(first, user);
     QVERIFY2(result.ok(), qPrintable(result.error));
@@ -355,7 +343,7 @@ void HolidaysTest::importInstallsAndKeepsOtherYears()
     QCOMPARE(result.years, QList<int>{2028});
 
     // 2028 replaced the 2027-12-31 of the first file, 2027 itself stayed.
-    const HolidayFile installed = parseHolidayFile(readFile(user));
+    const HolidayFile installed = parseHolidayFile(readFileBytes(user));
     QVERIFY(installed.ok());
     HolidayCalendar calendar;
     calendar.setYears(installed.days);
@@ -383,19 +371,19 @@ void HolidaysTest::importRefusesAndChangesNothing()
     QTemporaryDir dir;
     const QString user = dir.filePath(QStringLiteral("holidays.tsv"));
     const QByteArray before = header + "2026-01-01\t休\t元旦\n";
-    QVERIFY(writeFile(user, before));
+    QVERIFY(writeFileBytes(user, before));
     const QString source = dir.filePath(QStringLiteral("new.tsv"));
-    QVERIFY(writeFile(source, bytes));
+    QVERIFY(writeFileBytes(source, bytes));
 
     const HolidayImport result = importHolidayFile(source, user);
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains(message), qPrintable(result.error));
     QVERIFY(result.error.contains(QStringLiteral("new.tsv")));
-    QCOMPARE(readFile(user), before);
+    QCOMPARE(readFileBytes(user), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"holidays.tsv", "new.tsv"}));
 
     QVERIFY(!importHolidayFile(dir.filePath(QStringLiteral("missing.tsv")), user).ok());
-    QCOMPARE(readFile(user), before);
+    QCOMPARE(readFileBytes(user), before);
 }
 
 void HolidaysTest::importRefusesOverAnUnsoundInstalledFile()
@@ -403,26 +391,26 @@ void HolidaysTest::importRefusesOverAnUnsoundInstalledFile()
     QTemporaryDir dir;
     const QString user = dir.filePath(QStringLiteral("holidays.tsv"));
     const QByteArray damaged = header + "2026-01-01\t休\n";
-    QVERIFY(writeFile(user, damaged));
+    QVERIFY(writeFileBytes(user, damaged));
     const QString source = dir.filePath(QStringLiteral("2027.tsv"));
-    QVERIFY(writeFile(source, header + "2027-01-01\t休\t元旦\n"));
+    QVERIFY(writeFileBytes(source, header + "2027-01-01\t休\t元旦\n"));
     const HolidayImport result = importHolidayFile(source, user);
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains(QStringLiteral("installed file")), qPrintable(result.error));
-    QCOMPARE(readFile(user), damaged);
+    QCOMPARE(readFileBytes(user), damaged);
 }
 
 void HolidaysTest::importReportsAnUnwritableFolder()
 {
     QTemporaryDir dir;
     // A file where the folder should be: no permission bits stop root, this does.
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("blocked")), "x"));
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("blocked")), "x"));
     const QString source = dir.filePath(QStringLiteral("2027.tsv"));
-    QVERIFY(writeFile(source, header + "2027-01-01\t休\t元旦\n"));
+    QVERIFY(writeFileBytes(source, header + "2027-01-01\t休\t元旦\n"));
     const HolidayImport result = importHolidayFile(source, dir.filePath(QStringLiteral("blocked/holidays.tsv")));
     QVERIFY(!result.ok());
     QVERIFY2(result.error.contains(QStringLiteral("blocked")), qPrintable(result.error));
-    QCOMPARE(readFile(dir.filePath(QStringLiteral("blocked"))), QByteArray("x"));
+    QCOMPARE(readFileBytes(dir.filePath(QStringLiteral("blocked"))), QByteArray("x"));
 }
 
 QTEST_GUILESS_MAIN(HolidaysTest)
