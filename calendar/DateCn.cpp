@@ -243,12 +243,13 @@ QString sexagenaryName(qint64 index)
     return staticText(QStringView(sexagenaryNames.text[i], 2));
 }
 
-// 冬月 and 腊月 early in the year still belong to the lunar year before.
-int lunarYearOf(const Ymd &ymd, int code)
+// 冬月 and 腊月 early in the year still belong to the lunar year before; later
+// in the year no lunar date is needed to tell.
+int lunarYearOf(const Ymd &ymd)
 {
-    if (code == 0)
+    if (!inLunarRange(ymd.year))
         return 0;
-    return ymd.month <= 3 && std::abs(lunarMonthOf(code)) >= 11 ? ymd.year - 1 : ymd.year;
+    return ymd.month <= 3 && std::abs(lunarMonthOf(codeOf(ymd))) >= 11 ? ymd.year - 1 : ymd.year;
 }
 
 int solarTermOf(int year, int month, int day)
@@ -349,17 +350,13 @@ QString LunarFestivalName(const QDate &date)
 
 QString ZodiacAnimalName(const QDate &date)
 {
-    const Ymd ymd = decode(date);
-    const int code = codeOf(ymd);
-    if (code == 0)
-        return QString();
-    return staticText(animalNames[((lunarYearOf(ymd, code) - animalAnchorYear) % 12 + 12) % 12]);
+    const int year = lunarYearOf(decode(date));
+    return year == 0 ? QString() : staticText(animalNames[((year - animalAnchorYear) % 12 + 12) % 12]);
 }
 
 QString YearGanzhiName(const QDate &date)
 {
-    const Ymd ymd = decode(date);
-    const int year = lunarYearOf(ymd, codeOf(ymd));
+    const int year = lunarYearOf(decode(date));
     return year == 0 ? QString() : sexagenaryName(year - cycleYear);
 }
 
@@ -386,8 +383,7 @@ QString DayGanzhiName(const QDate &date)
 
 int LunarYearNumber(const QDate &date)
 {
-    const Ymd ymd = decode(date);
-    return lunarYearOf(ymd, codeOf(ymd));
+    return lunarYearOf(decode(date));
 }
 
 QString LunarMonthText(int month, bool leap)

@@ -213,6 +213,11 @@ QList<HolidayDay> HolidayCalendar::allDays() const
     return days;
 }
 
+QString arrangementMissingText(int year)
+{
+    return QStringLiteral("%1年放假安排尚未收录").arg(year);
+}
+
 QString shippedHolidaysPath()
 {
     return GetAppPath() + QStringLiteral("holidays.tsv");

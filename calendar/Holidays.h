@@ -64,6 +64,9 @@ private:
     QMap<qint64, HolidayDay> m_byDay;
 };
 
+// The line the calendar shows for a year without an arrangement: "2027年放假安排尚未收录".
+QString arrangementMissingText(int year);
+
 // The file shipped beside the program and the user's own additions.
 QString shippedHolidaysPath();
 QString userHolidaysPath();

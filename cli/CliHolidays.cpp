@@ -37,8 +37,9 @@ int cliHolidays(const QStringList &args)
         return 2;
     const HolidayCalendar holidays = installedHolidays();
     if (!holidays.hasYear(year)) {
-        printErr(QStringLiteral("velmora-cli: %1年放假安排尚未收录 (no arrangement for %1 yet; "
+        printErr(QStringLiteral("velmora-cli: %1 (no arrangement for %2 yet; "
                                 "add one with velmora-cli holidays import FILE)\n")
+                     .arg(arrangementMissingText(year))
                      .arg(year));
         return 1;
     }
