@@ -47,6 +47,8 @@ void appendLine(QByteArray &out, const QString &line)
         qsizetype cut = start + room;
         while (cut > start && (quint8(bytes.at(cut)) & 0xC0) == 0x80)
             --cut;
+        if (cut == start)
+            cut = start + room;
         out += bytes.mid(start, cut - start);
         out += crlf;
         out += ' ';

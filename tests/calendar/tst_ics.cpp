@@ -141,6 +141,7 @@ void IcsTest::textsSurviveEscaping_data()
     QTest::newRow("line breaks") << "第一行\n第二行\r\n第三行" << "第一行\n第二行\n第三行";
     QTest::newRow("control characters") << QStringLiteral("a\x01" "b\x7f" "c\td") << "a b c\td";
     QTest::newRow("a colon") << "DTSTART:19000101" << "DTSTART:19000101";
+    QTest::newRow("lone surrogates") << QString(100, QChar(0xD800)) << QString(100, u'?');
 }
 
 void IcsTest::textsSurviveEscaping()
