@@ -33,6 +33,30 @@ constexpr QStringView animalNames[] = {
 };
 constexpr int animalAnchorYear = 1972;
 
+constexpr char16_t stems[] = u"甲乙丙丁戊己庚辛壬癸";
+constexpr char16_t branches[] = u"子丑寅卯辰巳午未申酉戌亥";
+
+struct SexagenaryNames
+{
+    char16_t text[60][2];
+};
+
+constexpr SexagenaryNames makeSexagenaryNames()
+{
+    SexagenaryNames names{};
+    for (int i = 0; i < 60; ++i) {
+        names.text[i][0] = stems[i % 10];
+        names.text[i][1] = branches[i % 12];
+    }
+    return names;
+}
+
+constexpr SexagenaryNames sexagenaryNames = makeSexagenaryNames();
+
+// 1984 began a cycle (甲子), and so did 1949-10-01, Julian day 2433191.
+constexpr int cycleYear = 1984;
+constexpr qint64 cycleDay = 2433191;
+
 constexpr QStringView termNames[] = {
     u"",     u"小寒", u"大寒", u"立春", u"雨水", u"惊蛰", u"春分", u"清明", u"谷雨", u"立夏", u"小满", u"芒种", u"夏至",
     u"小暑", u"大暑", u"立秋", u"处暑", u"白露", u"秋分", u"寒露", u"霜降", u"立冬", u"小雪", u"大雪", u"冬至",
@@ -213,6 +237,21 @@ QString lunarFestivalOf(const Ymd &ymd, int code)
     }
 }
 
+QString sexagenaryName(qint64 index)
+{
+    const int i = int((index % 60 + 60) % 60);
+    return staticText(QStringView(sexagenaryNames.text[i], 2));
+}
+
+// 冬月 and 腊月 early in the year still belong to the lunar year before; later
+// in the year no lunar date is needed to tell.
+int lunarYearOf(const Ymd &ymd)
+{
+    if (!inLunarRange(ymd.year))
+        return 0;
+    return ymd.month <= 3 && std::abs(lunarMonthOf(codeOf(ymd))) >= 11 ? ymd.year - 1 : ymd.year;
+}
+
 int solarTermOf(int year, int month, int day)
 {
     if (!inLunarRange(year) || month < 1 || month > 12)
@@ -311,14 +350,101 @@ QString LunarFestivalName(const QDate &date)
 
 QString ZodiacAnimalName(const QDate &date)
 {
+    const int year = lunarYearOf(decode(date));
+    return year == 0 ? QString() : staticText(animalNames[((year - animalAnchorYear) % 12 + 12) % 12]);
+}
+
+QString YearGanzhiName(const QDate &date)
+{
+    const int year = lunarYearOf(decode(date));
+    return year == 0 ? QString() : sexagenaryName(year - cycleYear);
+}
+
+QString MonthGanzhiName(const QDate &date)
+{
+    Ymd ymd = decode(date);
+    if (!inLunarRange(ymd.year))
+        return QString();
+    // A month runs from one 节 (the first term of a Gregorian month) to the next:
+    // 小寒 opens 丑, 立春 寅 ... 大雪 子, so months counted from any 节 keep the cycle.
+    const quint8 bits = SolarTermTable[(ymd.year - FirstLunarYear) * 12 + ymd.month - 1];
+    if (ymd.day < 15 - (bits >> 4) && --ymd.month == 0) {
+        ymd.month = 12;
+        --ymd.year;
+    }
+    return sexagenaryName(qint64(ymd.year) * 12 + ymd.month + 12);
+}
+
+QString DayGanzhiName(const QDate &date)
+{
     const Ymd ymd = decode(date);
-    const int code = codeOf(ymd);
+    return inLunarRange(ymd.year) ? sexagenaryName(date.toJulianDay() - cycleDay) : QString();
+}
+
+int LunarYearNumber(const QDate &date)
+{
+    return lunarYearOf(decode(date));
+}
+
+QString LunarMonthText(int month, bool leap)
+{
+    if (month < 1 || month > 12)
+        return QString();
+    return leap ? leapMonthNames[month].toString() + u'月' : monthNames[month].toString();
+}
+
+QString LunarDateText(int code)
+{
     if (code == 0)
         return QString();
-    const int current = ((ymd.year - animalAnchorYear) % 12 + 12) % 12;
-    // 冬月 and 腊月 early in the year still belong to the lunar year before.
-    const bool previousYear = ymd.month <= 3 && std::abs(lunarMonthOf(code)) >= 11;
-    return staticText(animalNames[previousYear ? (current + 11) % 12 : current]);
+    const int month = lunarMonthOf(code);
+    return LunarMonthText(std::abs(month), month < 0) + dayNames[lunarDayOf(code)].toString();
+}
+
+LunarDateInYear GregorianDateOfLunar(int lunarYear, int month, int day, bool leap)
+{
+    LunarDateInYear result;
+    if (!inLunarRange(lunarYear) || month < 1 || month > 12 || day < 1 || day > 30)
+        return result;
+    // 正月初一 lies between January 21 and February 20.
+    const QDate lastNewYear(lunarYear, 2, 20);
+    QDate start(lunarYear, 1, 21);
+    while (start <= lastNewYear && LunarDateCode(start) != 101)
+        start = start.addDays(1);
+    if (start > lastNewYear)
+        return result;
+
+    QDate monthStart;
+    int monthLength = 0;
+    bool leapFound = false;
+    for (bool first = true;; first = false) {
+        const int current = lunarMonthOf(LunarDateCode(start));
+        if (current == 0 || (current == 1 && !first))
+            break;
+        const int length = lunarDayOf(LunarDateCode(start.addDays(29))) == 30 ? 30 : 29;
+        if (current == month && !monthStart.isValid()) {
+            monthStart = start;
+            monthLength = length;
+            if (!leap)
+                break;
+        } else if (leap && current == -month) {
+            monthStart = start;
+            monthLength = length;
+            leapFound = true;
+            break;
+        } else if (monthStart.isValid()) {
+            break;
+        }
+        start = start.addDays(length);
+    }
+    if (!monthStart.isValid())
+        return result;
+    result.leapMissing = leap && !leapFound;
+    result.dayMoved = day > monthLength;
+    result.date = monthStart.addDays(qMin(day, monthLength) - 1);
+    if (LunarDateCode(result.date) == 0)
+        result = LunarDateInYear();
+    return result;
 }
 
 int SolarTermIndex(quint16 year, quint16 month, quint16 day)
@@ -349,6 +475,23 @@ QString ConstellationOfDay(int day, const QDate &date)
 {
     const Ymd ymd = decode(date);
     return constellationOf(ymd.year, ymd.month, day);
+}
+
+QDate parseIsoDate(QStringView text)
+{
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-')
+        return QDate();
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8};
+    const int ends[3] = {4, 7, 10};
+    for (int part = 0; part < 3; ++part) {
+        for (int i = starts[part]; i < ends[part]; ++i) {
+            if (text[i] < u'0' || text[i] > u'9')
+                return QDate();
+            parts[part] = parts[part] * 10 + (text[i].unicode() - u'0');
+        }
+    }
+    return QDate(parts[0], parts[1], parts[2]);
 }
 
 int DaysInMonth(int year, int month)

@@ -30,10 +30,41 @@ QString ConstellationName(const QDate &date);
 // The sign of that day in the year and month of the date.
 QString ConstellationOfDay(int day, const QDate &date);
 
+// Strictly YYYY-MM-DD with a real date in it, so that 2002-2-30 or 2002/02/03 are
+// refused rather than guessed at; invalid otherwise.
+QDate parseIsoDate(QStringView text);
+
 int DaysInMonth(int year, int month);
 QDate ClampedDate(int year, int month, int day);
 // 1 = Sunday ... 7 = Saturday.
 int SundayFirstWeekday(const QDate &date);
+
+// The sexagenary (干支) names "甲子" ... "癸亥". The year is the lunar year the
+// zodiac animal names; the month changes on each 节 (小寒, 立春, 惊蛰 ...); the day
+// follows the unbroken sixty-day cycle.
+QString YearGanzhiName(const QDate &date);
+QString MonthGanzhiName(const QDate &date);
+QString DayGanzhiName(const QDate &date);
+
+// The Gregorian year in which the lunar year of the date began (a date in 腊月
+// early in January belongs to the year before); 0 outside the range.
+int LunarYearNumber(const QDate &date);
+
+// A lunar month, and a month and day, as people write them: "八月", "闰六月";
+// "正月初一", "闰六月十五".
+QString LunarMonthText(int month, bool leap);
+QString LunarDateText(int code);
+
+// Where a lunar date falls in the lunar year that begins in the Gregorian year
+// `lunarYear`. A 30th falls on the 29th in a 29-day month, and a leap month the
+// year lacks is taken as the ordinary month of that number.
+struct LunarDateInYear
+{
+    QDate date;                 // invalid when it falls outside 1901-2050
+    bool dayMoved = false;      // the 30th fell on the 29th
+    bool leapMissing = false;   // the year has no such leap month
+};
+LunarDateInYear GregorianDateOfLunar(int lunarYear, int month, int day, bool leap);
 
 // The text shown beneath a day number and the rule that chose it.
 enum class CaptionKind { LunarDay, LunarMonth, GregorianFestival, SolarTerm, LunarFestival };

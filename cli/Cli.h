@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +32,17 @@ Query connectedQuery();
 // Reports a dream database that could not be read; returns the exit status.
 int unreadableDatabase();
 
+// The calendar's range, as an error line.
+QString outOfRange();
+// A YYYY-MM-DD argument inside the calendar's range; otherwise reported and invalid.
+QDate calendarDateArgument(const QString &text);
+// A year argument inside the calendar's range; otherwise reported and 0.
+int calendarYearArgument(const QString &text);
+
+class HolidayCalendar;
+// The shipped holiday arrangements with the user's over them; unusable files are reported.
+HolidayCalendar installedHolidays();
+
 int cliCategories(const QStringList &args);
 int cliEntries(const QStringList &args);
 int cliDream(const QStringList &args);
@@ -42,3 +54,6 @@ int cliLove(const QStringList &args);
 int cliLunar(const QStringList &args);
 int cliMonth(const QStringList &args);
 int cliStats(const QStringList &args);
+int cliDay(const QStringList &args);
+int cliHolidays(const QStringList &args);
+int cliIcs(const QStringList &args);

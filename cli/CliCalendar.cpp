@@ -2,28 +2,8 @@
 
 #include "calendar/DateCn.h"
 
-#include <QRegularExpression>
 
 namespace {
-
-const QDate firstSupported(FirstLunarYear, 1, 1);
-const QDate lastSupported(LastLunarYear, 12, 31);
-
-QString outOfRange()
-{
-    return QStringLiteral("velmora-cli: the calendar covers %1 to %2 only\n")
-        .arg(firstSupported.toString(Qt::ISODate), lastSupported.toString(Qt::ISODate));
-}
-
-// Strictly YYYY-MM-DD, so that 2002-2-30 or 2002/02/03 are refused rather than guessed at.
-QDate parseDate(const QString &text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return QDate();
-    return QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-}
 
 bool parseNumber(const QString &text, int &number)
 {
@@ -53,15 +33,52 @@ QString withoutTrailingBlanks(QString line)
     return line + QLatin1Char('\n');
 }
 
+const QDate firstSupported(FirstLunarYear, 1, 1);
+const QDate lastSupported(LastLunarYear, 12, 31);
+
 } // namespace
+
+QString outOfRange()
+{
+    return QStringLiteral("velmora-cli: the calendar covers %1 to %2 only\n")
+        .arg(firstSupported.toString(Qt::ISODate), lastSupported.toString(Qt::ISODate));
+}
+
+QDate calendarDateArgument(const QString &text)
+{
+    const QDate date = parseIsoDate(text);
+    if (!date.isValid()) {
+        printErr(QStringLiteral("velmora-cli: %1 is not a calendar date in the form YYYY-MM-DD\n").arg(text));
+        return QDate();
+    }
+    if (date < firstSupported || date > lastSupported) {
+        printErr(outOfRange());
+        return QDate();
+    }
+    return date;
+}
+
+int calendarYearArgument(const QString &text)
+{
+    int year = 0;
+    if (!parseNumber(text, year)) {
+        printErr(QStringLiteral("velmora-cli: %1 is not a year\n").arg(text));
+        return 0;
+    }
+    if (year < FirstLunarYear || year > LastLunarYear) {
+        printErr(outOfRange());
+        return 0;
+    }
+    return year;
+}
 
 int cliLunar(const QStringList &args)
 {
     const QString usage = QStringLiteral("velmora-cli lunar FROM [TO]   (dates as YYYY-MM-DD)");
     if (args.isEmpty() || args.size() > 2)
         return usageError(usage);
-    const QDate from = parseDate(args.at(0));
-    const QDate to = args.size() == 2 ? parseDate(args.at(1)) : from;
+    const QDate from = parseIsoDate(args.at(0));
+    const QDate to = args.size() == 2 ? parseIsoDate(args.at(1)) : from;
     for (int i = 0; i < args.size(); ++i) {
         if (!(i == 0 ? from : to).isValid()) {
             printErr(QStringLiteral("velmora-cli: %1 is not a calendar date in the form YYYY-MM-DD\n").arg(args.at(i)));

@@ -22,6 +22,9 @@ const CliEntry commands[] = {
     {"lunar", "lunar FROM [TO]", cliLunar},
     {"month", "month YEAR MONTH", cliMonth},
     {"stats", "stats", cliStats},
+    {"day", "day DATE [--json]", cliDay},
+    {"holidays", "holidays YEAR | holidays import FILE", cliHolidays},
+    {"ics", "ics --lunar MM-DD [--leap] --name TEXT --from YEAR --to YEAR [-o FILE] | ics --solar-terms ... (ics --help)", cliIcs},
 };
 
 void printUsage()
@@ -55,6 +58,8 @@ int unreadableDatabase()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The same user data folder as the program's windows.
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     if (!gbkAvailable()) {
         printErr(QStringLiteral("velmora-cli: this Qt has no GBK text codec\n"));
         return 2;

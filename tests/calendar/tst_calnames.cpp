@@ -26,6 +26,11 @@ private slots:
     void caption();
     void clampedDate_data();
     void clampedDate();
+    void ganzhi_data();
+    void ganzhi();
+    void ganzhiChangesOnItsDays();
+    void lunarDateText_data();
+    void lunarDateText();
 };
 
 void CalendarNamesTest::lunarNames_data()
@@ -254,6 +259,94 @@ void CalendarNamesTest::clampedDate()
     QFETCH(int, day);
     QFETCH(QDate, date);
     QCOMPARE(ClampedDate(year, month, day), date);
+}
+
+void CalendarNamesTest::ganzhi_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+    QTest::newRow("甲子 day 1949-10-01") << QDate(1949, 10, 1) << "己丑" << "癸酉" << "甲子";
+    QTest::newRow("2000-01-01") << QDate(2000, 1, 1) << "己卯" << "丙子" << "戊午";
+    QTest::newRow("new year 2025") << QDate(2025, 1, 29) << "乙巳" << "丁丑" << "戊戌";
+    QTest::newRow("2024 is 甲辰") << QDate(2024, 6, 1) << "甲辰" << "己巳" << "";
+    QTest::newRow("eve 2024 is still 癸卯") << QDate(2024, 2, 9) << "癸卯" << "丙寅" << "";
+    QTest::newRow("new year 2024") << QDate(2024, 2, 10) << "甲辰" << "丙寅" << "";
+    QTest::newRow("day before 立春 2024") << QDate(2024, 2, 3) << "癸卯" << "乙丑" << "";
+    QTest::newRow("立春 2024") << QDate(2024, 2, 4) << "癸卯" << "丙寅" << "";
+    QTest::newRow("day before 惊蛰 2024") << QDate(2024, 3, 4) << "甲辰" << "丙寅" << "";
+    QTest::newRow("惊蛰 2024") << QDate(2024, 3, 5) << "甲辰" << "丁卯" << "";
+    QTest::newRow("day before 立春 2002") << QDate(2002, 2, 3) << "辛巳" << "辛丑" << "";
+    QTest::newRow("立春 2002") << QDate(2002, 2, 4) << "辛巳" << "壬寅" << "";
+    QTest::newRow("day before 惊蛰 2002") << QDate(2002, 3, 5) << "壬午" << "壬寅" << "";
+    QTest::newRow("惊蛰 2002") << QDate(2002, 3, 6) << "壬午" << "癸卯" << "";
+    QTest::newRow("first day") << QDate(1901, 1, 1) << "庚子" << "戊子" << "己卯";
+    QTest::newRow("小寒 1901") << QDate(1901, 1, 6) << "庚子" << "己丑" << "甲申";
+    QTest::newRow("new year 1901") << QDate(1901, 2, 19) << "辛丑" << "庚寅" << "";
+    QTest::newRow("leap month 2033") << QDate(2033, 12, 22) << "癸丑" << "甲子" << "";
+    QTest::newRow("leap month into 2034") << QDate(2034, 1, 1) << "癸丑" << "甲子" << "";
+    QTest::newRow("last day") << QDate(2050, 12, 31) << "庚午" << "戊子" << "乙酉";
+    QTest::newRow("before range") << QDate(1900, 12, 31) << "" << "" << "";
+    QTest::newRow("after range") << QDate(2051, 1, 1) << "" << "" << "";
+    QTest::newRow("invalid date") << QDate() << "" << "" << "";
+}
+
+void CalendarNamesTest::ganzhi()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    QCOMPARE(YearGanzhiName(date), year);
+    QCOMPARE(MonthGanzhiName(date), month);
+    if (!day.isEmpty() || !date.isValid() || LunarDateCode(date) == 0)
+        QCOMPARE(DayGanzhiName(date), day);
+}
+
+// Over the whole range the day steps through the cycle, the month steps on each
+// 节 and the year on each 正月初一, and nowhere else.
+void CalendarNamesTest::ganzhiChangesOnItsDays()
+{
+    const QString cycle = QStringLiteral("甲乙丙丁戊己庚辛壬癸");
+    const QString branches = QStringLiteral("子丑寅卯辰巳午未申酉戌亥");
+    const auto index = [&](const QString &name) {
+        const int stem = int(cycle.indexOf(name.at(0)));
+        const int branch = int(branches.indexOf(name.at(1)));
+        for (int i = 0; i < 60; ++i) {
+            if (i % 10 == stem && i % 12 == branch)
+                return i;
+        }
+        return -1;
+    };
+    QDate previous(FirstLunarYear, 1, 1);
+    for (QDate date = previous.addDays(1); date.year() <= LastLunarYear; previous = date, date = date.addDays(1)) {
+        const QString where = date.toString(Qt::ISODate);
+        QCOMPARE((index(DayGanzhiName(previous)) + 1) % 60, index(DayGanzhiName(date)));
+        const bool jie = SolarTermIndex(date.year(), date.month(), date.day()) == 2 * date.month() - 1;
+        const int monthStep = (index(MonthGanzhiName(date)) - index(MonthGanzhiName(previous)) + 60) % 60;
+        QVERIFY2(monthStep == (jie ? 1 : 0), qPrintable(where));
+        const int yearStep = (index(YearGanzhiName(date)) - index(YearGanzhiName(previous)) + 60) % 60;
+        QVERIFY2(yearStep == (LunarDateCode(date) == 101 ? 1 : 0), qPrintable(where));
+    }
+}
+
+void CalendarNamesTest::lunarDateText_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("new year") << 101 << "正月初一";
+    QTest::newRow("eve") << 1230 << "腊月三十";
+    QTest::newRow("leap sixth") << -615 << "闰六月十五";
+    QTest::newRow("leap eleventh") << -1101 << "闰冬月初一";
+    QTest::newRow("outside") << 0 << "";
+}
+
+void CalendarNamesTest::lunarDateText()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QCOMPARE(LunarDateText(code), text);
 }
 
 QTEST_GUILESS_MAIN(CalendarNamesTest)

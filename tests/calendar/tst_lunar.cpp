@@ -23,6 +23,9 @@ private slots:
     void solarTermsAreFifteenDaysApart();
     void mendedSolarTerms_data();
     void mendedSolarTerms();
+    void gregorianOfLunar_data();
+    void gregorianOfLunar();
+    void gregorianOfLunarEveryMonth();
 };
 
 void LunarTest::code_data()
@@ -237,6 +240,75 @@ void LunarTest::mendedSolarTerms()
     QFETCH(int, dayInTableBefore);
     QCOMPARE(SolarTermIndex(date.year(), date.month(), date.day()), term);
     QCOMPARE(SolarTermIndex(date.year(), date.month(), dayInTableBefore), 0);
+}
+
+void LunarTest::gregorianOfLunar_data()
+{
+    QTest::addColumn<int>("lunarYear");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<bool>("leap");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("dayMoved");
+    QTest::addColumn<bool>("leapMissing");
+    QTest::newRow("new year 2002") << 2002 << 1 << 1 << false << QDate(2002, 2, 12) << false << false;
+    QTest::newRow("eve of 2001 in 2002") << 2001 << 12 << 30 << false << QDate(2002, 2, 11) << false << false;
+    QTest::newRow("eve of 2023, a 30th") << 2023 << 12 << 30 << false << QDate(2024, 2, 9) << false << false;
+    QTest::newRow("eve of 2024, a 29th") << 2024 << 12 << 30 << false << QDate(2025, 1, 28) << true << false;
+    QTest::newRow("leap second 2023") << 2023 << 2 << 1 << true << QDate(2023, 3, 22) << false << false;
+    QTest::newRow("ordinary second 2023") << 2023 << 2 << 1 << false << QDate(2023, 2, 20) << false << false;
+    QTest::newRow("leap sixth 2025") << 2025 << 6 << 1 << true << QDate(2025, 7, 25) << false << false;
+    QTest::newRow("leap sixth 30th 2025") << 2025 << 6 << 30 << true << QDate(2025, 8, 22) << true << false;
+    QTest::newRow("no leap sixth in 2026") << 2026 << 6 << 15 << true << QDate(2026, 7, 28) << false << true;
+    QTest::newRow("leap fifth 2009") << 2009 << 5 << 5 << true << QDate(2009, 6, 27) << false << false;
+    QTest::newRow("leap eleventh 2033") << 2033 << 11 << 1 << true << QDate(2033, 12, 22) << false << false;
+    QTest::newRow("leap eleventh into 2034") << 2033 << 11 << 11 << true << QDate(2034, 1, 1) << false << false;
+    QTest::newRow("first lunar year") << 1901 << 1 << 1 << false << QDate(1901, 2, 19) << false << false;
+    QTest::newRow("last in range") << 2050 << 11 << 18 << false << QDate(2050, 12, 31) << false << false;
+    QTest::newRow("past the range") << 2050 << 11 << 19 << false << QDate() << false << false;
+    QTest::newRow("腊月 past the range") << 2050 << 12 << 1 << false << QDate() << false << false;
+    QTest::newRow("year before") << 1900 << 12 << 1 << false << QDate() << false << false;
+    QTest::newRow("month 13") << 2025 << 13 << 1 << false << QDate() << false << false;
+    QTest::newRow("day 31") << 2025 << 1 << 31 << false << QDate() << false << false;
+    QTest::newRow("day 0") << 2025 << 1 << 0 << false << QDate() << false << false;
+}
+
+void LunarTest::gregorianOfLunar()
+{
+    QFETCH(int, lunarYear);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(bool, leap);
+    QFETCH(QDate, date);
+    QFETCH(bool, dayMoved);
+    QFETCH(bool, leapMissing);
+    const LunarDateInYear found = GregorianDateOfLunar(lunarYear, month, day, leap);
+    QCOMPARE(found.date, date);
+    QCOMPARE(found.dayMoved, dayMoved);
+    QCOMPARE(found.leapMissing, leapMissing);
+}
+
+// The first and the 30th of every month of every lunar year land on a day the
+// engine names with that month, the 30th on the month's last day.
+void LunarTest::gregorianOfLunarEveryMonth()
+{
+    for (int year = FirstLunarYear; year < LastLunarYear; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (const bool leap : {false, true}) {
+                const LunarDateInYear first = GregorianDateOfLunar(year, month, 1, leap);
+                const LunarDateInYear last = GregorianDateOfLunar(year, month, 30, leap);
+                const QString where = QStringLiteral("%1-%2%3").arg(year).arg(leap ? "L" : "").arg(month);
+                const int expectedMonth = leap && !first.leapMissing ? -month : month;
+                QVERIFY2(LunarDateCode(first.date) == expectedMonth * 100 + (expectedMonth < 0 ? -1 : 1),
+                         qPrintable(where));
+                QCOMPARE(LunarYearNumber(first.date), year);
+                QCOMPARE(LunarDateCode(last.date) / 100, expectedMonth);
+                QCOMPARE(std::abs(LunarDateCode(last.date.addDays(1))) % 100, 1);
+                QCOMPARE(last.dayMoved, std::abs(LunarDateCode(last.date)) % 100 == 29);
+                QCOMPARE(first.leapMissing, last.leapMissing);
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(LunarTest)

@@ -53,6 +53,18 @@ QString tsv(const QList<QStringList> &rows)
     return text;
 }
 
+QByteArray readFileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
 QString sourceTreePath(const QString &relative)
 {
     return QStringLiteral(VELMORA_SOURCE_DIR "/") + relative;

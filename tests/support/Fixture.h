@@ -39,6 +39,10 @@ struct ProgramRun
 };
 ProgramRun runProgram(const QString &program, const QStringList &args);
 
+// A whole file's bytes, empty when it cannot be read; and writing them, replacing the file.
+QByteArray readFileBytes(const QString &path);
+bool writeFileBytes(const QString &path, const QByteArray &bytes);
+
 // The folder of the source tree and of the built program, for tests over shipped data.
 QString sourceTreePath(const QString &relative);
 QString programDirPath(const QString &relative);

@@ -1,0 +1,23 @@
+#include "cli/Cli.h"
+
+#include "calendar/DayCard.h"
+
+#include <QJsonDocument>
+
+int cliDay(const QStringList &args)
+{
+    const QString usage = QStringLiteral("velmora-cli day DATE [--json]   (DATE as YYYY-MM-DD)");
+    QStringList dates = args;
+    const bool json = dates.removeAll(QStringLiteral("--json")) > 0;
+    if (dates.size() != 1 || dates.first().startsWith(QLatin1Char('-')))
+        return usageError(usage);
+    const QDate date = calendarDateArgument(dates.first());
+    if (!date.isValid())
+        return 2;
+    const DayCard card = dayCard(date, installedHolidays());
+    if (json)
+        printOut(QString::fromUtf8(QJsonDocument(dayCardJson(card)).toJson(QJsonDocument::Indented)));
+    else
+        printOut(dayCardText(card) + QLatin1Char('\n'));
+    return 0;
+}
