@@ -9,11 +9,14 @@
 // returns the exit status (0 found, 1 nothing found, 2 bad usage or data).
 using CliCommand = int (*)(const QStringList &args);
 
+// One row of the command table: adding a command is adding a row.
 struct CliEntry
 {
     const char *name;
-    const char *usage;
+    const char *usage;             // the whole call, e.g. "dream [--exact|--like] TEXT"
     CliCommand run;
+    const char *summary = nullptr; // one line for --help
+    const char *example = nullptr; // a call that finds something, e.g. "dream --like 蛇"
 };
 
 inline void printOut(const QString &text) { std::fputs(text.toUtf8().constData(), stdout); }
@@ -24,6 +27,9 @@ inline void printLines(const QStringList &lines)
         printOut(line + QLatin1Char('\n'));
 }
 int usageError(const QString &usage);
+// The running command's usage from the table, with an optional note on its
+// arguments; returns the exit status.
+int badUsage(const QString &note = QString());
 
 class Query;
 // A query on the dream database beside the executable.
