@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QImageReader>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
@@ -35,11 +34,6 @@ QString metainfo()
     return QStringLiteral(VELMORA_BINARY_DIR "/assets/%1.metainfo.xml").arg(QLatin1String(velmoraAppId));
 }
 
-QString readText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 const int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
@@ -60,12 +54,9 @@ void DesktopTest::validators()
     QFETCH(QStringList, args);
     if (QStandardPaths::findExecutable(tool).isEmpty())
         QSKIP(qPrintable(tool + QStringLiteral(" is not installed")));
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(tool, args);
-    QVERIFY(process.waitForFinished(60000));
-    const QString output = QString::fromUtf8(process.readAll());
-    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0, qPrintable(output));
+    const ProgramRun run = runProgram(tool, args);
+    const QString output = run.out + run.err;
+    QVERIFY2(run.status == 0, qPrintable(output));
     // desktop-file-validate prints only what it objects to, hints included.
     if (tool == QLatin1String("desktop-file-validate"))
         QVERIFY2(output.isEmpty(), qPrintable(output));
@@ -74,7 +65,7 @@ void DesktopTest::validators()
 void DesktopTest::oneApplicationId()
 {
     const QString id = QLatin1String(velmoraAppId);
-    const QString xml = readText(metainfo());
+    const QString xml = fileContents(metainfo());
     QVERIFY(xml.contains(QStringLiteral("<id>%1</id>").arg(id)));
     QVERIFY(xml.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(id)));
     QVERIFY(xml.contains(QStringLiteral("<release version=\"%1\"").arg(QLatin1String(velmoraVersion))));
@@ -86,7 +77,7 @@ void DesktopTest::oneApplicationId()
     QCOMPARE(entry.value(QStringLiteral("Icon")).toString(), QStringLiteral("velmora"));
     // The window manager's class is the application name the program sets.
     QCOMPARE(entry.value(QStringLiteral("StartupWMClass")).toString(), QStringLiteral("Velmora"));
-    const QString text = readText(desktopEntry());
+    const QString text = fileContents(desktopEntry());
     for (const char *key : {"Name[zh_CN]=", "GenericName[zh_CN]=", "Comment[zh_CN]=", "Keywords[zh_CN]=", "Categories="})
         QVERIFY2(text.contains(QLatin1String(key)), key);
 }
@@ -109,7 +100,7 @@ void DesktopTest::iconTheme()
     QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
 
-    const QString svg = readText(sourceTreePath(QStringLiteral("assets/icons/hicolor/scalable/apps/velmora.svg")));
+    const QString svg = fileContents(sourceTreePath(QStringLiteral("assets/icons/hicolor/scalable/apps/velmora.svg")));
     QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 64 64\"")));
 }
 

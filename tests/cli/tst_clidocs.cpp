@@ -1,7 +1,6 @@
 #include "support/Fixture.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -26,11 +25,6 @@ private:
 
 namespace {
 
-QString readText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 const char *completionScript = VELMORA_SOURCE_DIR "/cli/velmora-cli.bash-completion";
 const char *bashCompletion = "/usr/share/bash-completion/bash_completion";
@@ -61,17 +55,15 @@ void CliDocsTest::manPagesRenderWithoutWarnings()
         QSKIP("groff is not installed");
     QVERIFY(QFile::exists(page));
     QVERIFY(QFile::exists(page + QStringLiteral(".gz")));
-    QProcess groff;
-    groff.start(QStringLiteral("groff"), {"-k", "-man", "-Tutf8", "-ww", "-z", page});
-    QVERIFY(groff.waitForFinished(30000));
-    QCOMPARE(groff.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(groff.readAllStandardError()), QString());
+    const ProgramRun groff = runProgram(QStringLiteral("groff"), {"-k", "-man", "-Tutf8", "-ww", "-z", page});
+    QCOMPARE(groff.status, 0);
+    QCOMPARE(groff.err, QString());
 }
 
 void CliDocsTest::everyCommandIsDocumentedAndCompleted()
 {
-    const QString page = readText(QStringLiteral(VELMORA_BINARY_DIR "/cli/velmora-cli.1"));
-    const QString script = readText(QString::fromUtf8(completionScript));
+    const QString page = fileContents(QStringLiteral(VELMORA_BINARY_DIR "/cli/velmora-cli.1"));
+    const QString script = fileContents(QString::fromUtf8(completionScript));
     static const QRegularExpression listed(QStringLiteral("local commands=\"([^\"]*)\""));
     const QStringList completed = listed.match(script).captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &command : std::as_const(m_commands)) {
@@ -96,14 +88,12 @@ QStringList CliDocsTest::complete(const QString &line)
         "_velmora_cli velmora-cli \"${COMP_WORDS[COMP_CWORD]}\" \"${COMP_WORDS[COMP_CWORD-1]}\"\n"
         "printf '%s\\n' \"${COMPREPLY[@]}\"\n")
                                .arg(QLatin1String(bashCompletion), QLatin1String(completionScript));
-    QProcess bash;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("PATH"), programDirPath(QString()) + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
-    bash.setProcessEnvironment(env);
-    bash.start(QStringLiteral("bash"), {"-c", driver, "complete", line});
-    if (!bash.waitForFinished(30000) || bash.exitCode() != 0)
-        return {QStringLiteral("bash failed: ") + QString::fromUtf8(bash.readAllStandardError())};
-    return QString::fromUtf8(bash.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const ProgramRun bash = runProgram(QStringLiteral("bash"), {"-c", driver, "complete", line}, env);
+    if (bash.status != 0)
+        return {QStringLiteral("bash failed: ") + bash.err};
+    return bash.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 void CliDocsTest::completion_data()

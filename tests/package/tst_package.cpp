@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,31 +32,6 @@ private:
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run run(const QString &program, const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
-        int timeoutMs = 300000)
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, args);
-    Run result;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-    } else if (process.exitStatus() == QProcess::NormalExit) {
-        result.status = process.exitCode();
-    }
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
-
 // Every file under a folder with its size and time, to see that nothing changed.
 QStringList listing(const QString &dir)
 {
@@ -71,12 +45,6 @@ QStringList listing(const QString &dir)
     return files;
 }
 
-QString fileText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 } // namespace
 
 void PackageTest::initTestCase()
@@ -85,20 +53,23 @@ void PackageTest::initTestCase()
         QSKIP("dpkg-deb is not installed, so there is no .deb to test");
     QVERIFY(m_work.isValid());
     // gzip instead of xz: the package is thrown away after the test.
-    const Run pack = run(QStringLiteral(VELMORA_CPACK),
-                         {"-G", "DEB", "--config", QStringLiteral(VELMORA_BINARY_DIR "/CPackConfig.cmake"), "-B",
-                          m_work.filePath(QStringLiteral("package")), "-D", "CPACK_DEBIAN_COMPRESSION_TYPE=gzip"});
+    const ProgramRun pack = runProgram(QStringLiteral(VELMORA_CPACK),
+                                       {"-G", "DEB", "--config", QStringLiteral(VELMORA_BINARY_DIR "/CPackConfig.cmake"),
+                                        "-B", m_work.filePath(QStringLiteral("package")), "-D",
+                                        "CPACK_DEBIAN_COMPRESSION_TYPE=gzip"},
+                                       QProcessEnvironment::systemEnvironment(), 300000);
     QVERIFY2(pack.status == 0, qPrintable(pack.out + pack.err));
     const QStringList debs = QDir(m_work.filePath(QStringLiteral("package"))).entryList({"velmora_*.deb"});
     QCOMPARE(debs.size(), 1);
     m_deb = m_work.filePath(QStringLiteral("package/") + debs.first());
-    const Run unpack = run(QStringLiteral("dpkg-deb"), {"-x", m_deb, m_work.filePath(QStringLiteral("root"))});
+    const ProgramRun unpack = runProgram(QStringLiteral("dpkg-deb"), {"-x", m_deb, m_work.filePath(QStringLiteral("root"))});
     QVERIFY2(unpack.status == 0, qPrintable(unpack.err));
 }
 
 void PackageTest::controlFields()
 {
-    const Run fields = run(QStringLiteral("dpkg-deb"), {"-f", m_deb, "Package", "Version", "Section", "Depends", "Description"});
+    const ProgramRun fields =
+        runProgram(QStringLiteral("dpkg-deb"), {"-f", m_deb, "Package", "Version", "Section", "Depends", "Description"});
     QCOMPARE(fields.status, 0);
     QVERIFY2(fields.out.contains(QStringLiteral("Package: velmora\n")), qPrintable(fields.out));
     QVERIFY(fields.out.contains(QStringLiteral("Version: %1\n").arg(QLatin1String(velmoraVersion))));
@@ -139,18 +110,18 @@ void PackageTest::layout()
 void PackageTest::cliRunsFromTheUnpackedRoot_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("firstLine");
-    QTest::newRow("stats") << QStringList{"stats"} << "categories\t";
-    QTest::newRow("exact dream") << QStringList{"dream", "--exact", "蛇"} << "蛇";
+    QTest::newRow("stats") << QStringList{"stats"};
+    QTest::newRow("exact dream") << QStringList{"dream", "--exact", "蛇"};
 }
 
+// The same answers as the build tree's portable program, from the installed data.
 void PackageTest::cliRunsFromTheUnpackedRoot()
 {
     QFETCH(QStringList, args);
-    QFETCH(QString, firstLine);
-    const Run cli = run(root(QStringLiteral("bin/velmora-cli")), args);
+    const ProgramRun cli = runProgram(root(QStringLiteral("bin/velmora-cli")), args);
     QVERIFY2(cli.status == 0, qPrintable(cli.err));
-    QVERIFY2(cli.out.startsWith(firstLine), qPrintable(cli.out.left(200)));
+    QVERIFY(!cli.out.isEmpty());
+    QCOMPARE(cli.out, runProgram(programDirPath(QStringLiteral("velmora-cli")), args).out);
 }
 
 void PackageTest::guiSavesSettingsInTheUserFolder()
@@ -170,20 +141,20 @@ void PackageTest::guiSavesSettingsInTheUserFolder()
     // the program gives up at once instead of reaching out.
     QString program = root(QStringLiteral("bin/velmora"));
     QStringList args;
-    if (run(QStringLiteral("unshare"), {"-rn", "true"}).status == 0) {
+    if (runProgram(QStringLiteral("unshare"), {"-rn", "true"}).status == 0) {
         args = QStringList{"-rn", program};
         program = QStringLiteral("unshare");
     }
-    const Run gui = run(program, args, env, 120000);
-    const QString report = fileText(m_work.filePath(QStringLiteral("report")));
+    const ProgramRun gui = runProgram(program, args, env, 120000);
+    const QString report = fileContents(m_work.filePath(QStringLiteral("report")));
     QVERIFY2(gui.status == 0, qPrintable(report + QLatin1Char('\n') + gui.err.right(2000)));
 
     // The skin came from the installed program directory...
-    const QString skin = fileText(root(QStringLiteral("share/velmora/skin/mxp3.dll")));
+    const QString skin = fileContents(root(QStringLiteral("share/velmora/skin/mxp3.dll")));
     QVERIFY(!skin.isEmpty());
     QCOMPARE(report, QStringLiteral("style sheet: ") + skin);
     // ...and the settings went to the user's folder, made from the shipped default.
-    const QString settings = fileText(config + QStringLiteral("/Velmora/teler.dll"));
+    const QString settings = fileContents(config + QStringLiteral("/Velmora/teler.dll"));
     QVERIFY2(settings.contains(QStringLiteral("skin=2")), qPrintable(settings));
     QCOMPARE(listing(m_work.filePath(QStringLiteral("root"))), before);
 }
