@@ -2,6 +2,7 @@
 
 #include "app/StartPage.h"
 #include "data/Platform.h"
+#include "data/uShare.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -44,8 +45,8 @@ public:
         const QString scheme = url.scheme().toLower();
         if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"))
             return QDesktopServices::openUrl(url);
-        // Anything else is a file name, relative to the working directory.
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(target)));
+        // Anything else is a file name; a relative one names a file the program ships.
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir(GetAppPath()).absoluteFilePath(target)));
     }
 };
 

@@ -3,6 +3,8 @@
 #include "data/uShare.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -31,9 +33,25 @@ QString unableToWrite(const QString &path)
     return QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
 }
 
+// The user's copy starts as the shipped file, so keys the program never writes survive.
+void createFromDefault(const QString &path)
+{
+    const QString shipped = defaultSettingsFilePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(shipped).absoluteFilePath() || !QFile::copy(shipped, path))
+        return;
+    // The shipped file may be read-only; the copy is the user's to change.
+    QFile(path).setPermissions(QFile(path).permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
 } // namespace
 
 QString settingsFilePath()
+{
+    return writableFilePath(QStringLiteral("teler.dll"));
+}
+
+QString defaultSettingsFilePath()
 {
     return GetAppPath() + QStringLiteral("teler.dll");
 }
@@ -69,16 +87,19 @@ bool toInteger(const QString &text, int &value, QString &error)
 StartupSettings readStartupSettings(const IniFile &ini)
 {
     StartupSettings settings;
-    const QString skin = trimText(ini.readString(QLatin1String(settingsSection), QLatin1String(skinKey), QString()));
+    const IniFile source = QFileInfo::exists(ini.path()) ? ini : IniFile(defaultSettingsFilePath());
+    const QString skin = trimText(source.readString(QLatin1String(settingsSection), QLatin1String(skinKey), QString()));
     if (!toInteger(skin, settings.skin, settings.error))
         return settings;
-    settings.caption = trimText(ini.readString(QLatin1String(settingsSection), QLatin1String(captionKey), QString()));
+    settings.caption = trimText(source.readString(QLatin1String(settingsSection), QLatin1String(captionKey), QString()));
     settings.ok = true;
     return settings;
 }
 
 bool saveSettings(const IniFile &ini, int skin, const QString &caption, QString &error)
 {
+    if (!QFileInfo::exists(ini.path()))
+        createFromDefault(ini.path());
     if (!ini.writeString(QLatin1String(settingsSection), QLatin1String(skinKey), QString::number(skin))
         || !ini.writeString(QLatin1String(settingsSection), QLatin1String(captionKey), trimText(caption))) {
         error = unableToWrite(ini.path());

@@ -1,10 +1,11 @@
 #include "app/StartPage.h"
 
+#include "data/uShare.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringList>
 
 #ifdef Q_OS_WIN
@@ -96,8 +97,7 @@ StartPageFile::StartPageFile(const QString &path) : m_path(path) {}
 
 QString StartPageFile::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/Velmora/user-registry");
+    return writableFilePath(QStringLiteral("user-registry"));
 }
 
 bool StartPageFile::read(QString &page, QString &error)

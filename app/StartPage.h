@@ -8,7 +8,7 @@ inline constexpr char startPageKey[] = "Software\\Microsoft\\Internet Explorer\\
 inline constexpr char startPageValue[] = "Start Page";
 
 // Where there is no registry, the current user's values live in a small file
-// of our own in the user's configuration folder. It keeps each value's type,
+// of our own where the program writes its files (writableFilePath). It keeps each value's type,
 // as the registry does; one value a line:
 //     key TAB name TAB type TAB data
 // with type "sz" (text), "dword" or "binary", and backslash, tab, CR and LF in
@@ -21,7 +21,7 @@ public:
     bool read(QString &page, QString &error) override;
     bool write(const QString &page, QString &error) override;
 
-    // ~/.config/Velmora/user-registry or the platform's equivalent.
+    // user-registry beside a portable program, otherwise ~/.config/Velmora/user-registry.
     static QString defaultPath();
 
 private:

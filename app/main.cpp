@@ -1,3 +1,5 @@
+#include "Version.h"
+#include "app/AppIcon.h"
 #include "app/DesktopPlatform.h"
 #include "app/Fonts.h"
 #include "app/Untmain.h"
@@ -6,11 +8,15 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QString::fromLatin1(velmoraVersion));
+    QApplication::setDesktopFileName(QString::fromLatin1(velmoraAppId));
+    QApplication::setWindowIcon(applicationIcon());
     installFontSubstitutes();
     DesktopPlatform platform;
     if (!gbkAvailable()) {
@@ -24,10 +30,12 @@ int main(int argc, char **argv)
     Frmmain->show();
     const int result = app.exec();
     delete Frmmain.data();
-    // Feature windows that were only hidden end with the run.
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->parent())
-            delete window;
+    // Feature windows that were only hidden end with the run. Deleting one also
+    // deletes the pop-ups it owns, which are in the list too.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QPointer<QWidget> &window : QList<QPointer<QWidget>>(windows.cbegin(), windows.cend())) {
+        if (window && !window->parent())
+            delete window.data();
     }
     return result;
 }

@@ -10,11 +10,15 @@
 // returns the exit status (0 found, 1 nothing found, 2 bad usage or data).
 using CliCommand = int (*)(const QStringList &args);
 
+// One row of the command table: adding a command is adding a row.
 struct CliEntry
 {
     const char *name;
-    const char *usage;
+    const char *usage;             // the whole call, e.g. "dream [--exact|--like] TEXT"
     CliCommand run;
+    const char *summary = nullptr; // one line for --help
+    const char *example = nullptr; // a call that finds something, e.g. "dream --like 蛇"
+    const char *details = nullptr; // further paragraphs for COMMAND --help
 };
 
 inline void printOut(const QString &text) { std::fputs(text.toUtf8().constData(), stdout); }
@@ -25,6 +29,9 @@ inline void printLines(const QStringList &lines)
         printOut(line + QLatin1Char('\n'));
 }
 int usageError(const QString &usage);
+// The running command's usage from the table, with an optional note on its
+// arguments; returns the exit status.
+int badUsage(const QString &note = QString());
 
 class Query;
 // A query on the dream database beside the executable.
@@ -57,3 +64,4 @@ int cliStats(const QStringList &args);
 int cliDay(const QStringList &args);
 int cliHolidays(const QStringList &args);
 int cliIcs(const QStringList &args);
+extern const char cliIcsDetails[];

@@ -74,9 +74,8 @@ int calendarYearArgument(const QString &text)
 
 int cliLunar(const QStringList &args)
 {
-    const QString usage = QStringLiteral("velmora-cli lunar FROM [TO]   (dates as YYYY-MM-DD)");
     if (args.isEmpty() || args.size() > 2)
-        return usageError(usage);
+        return badUsage(QStringLiteral("FROM and TO are dates as YYYY-MM-DD"));
     const QDate from = parseIsoDate(args.at(0));
     const QDate to = args.size() == 2 ? parseIsoDate(args.at(1)) : from;
     for (int i = 0; i < args.size(); ++i) {
@@ -112,11 +111,10 @@ int cliLunar(const QStringList &args)
 
 int cliMonth(const QStringList &args)
 {
-    const QString usage = QStringLiteral("velmora-cli month YEAR MONTH");
     int year = 0;
     int month = 0;
     if (args.size() != 2 || !parseNumber(args.at(0), year) || !parseNumber(args.at(1), month))
-        return usageError(usage);
+        return badUsage();
     if (month < 1 || month > 12) {
         printErr(QStringLiteral("velmora-cli: MONTH must be 1 to 12, not %1\n").arg(args.at(1)));
         return 2;

@@ -6,11 +6,10 @@
 
 int cliDay(const QStringList &args)
 {
-    const QString usage = QStringLiteral("velmora-cli day DATE [--json]   (DATE as YYYY-MM-DD)");
     QStringList dates = args;
     const bool json = dates.removeAll(QStringLiteral("--json")) > 0;
     if (dates.size() != 1 || dates.first().startsWith(QLatin1Char('-')))
-        return usageError(usage);
+        return badUsage(QStringLiteral("DATE as YYYY-MM-DD"));
     const QDate date = calendarDateArgument(dates.first());
     if (!date.isValid())
         return 2;

@@ -7,7 +7,7 @@
 int cliCategories(const QStringList &args)
 {
     if (!args.isEmpty())
-        return usageError(QStringLiteral("velmora-cli categories"));
+        return badUsage();
     Query query = connectedQuery();
     QStringList names;
     if (!DreamLookup::categoryNames(query, names))
@@ -19,7 +19,7 @@ int cliCategories(const QStringList &args)
 int cliEntries(const QStringList &args)
 {
     if (args.size() != 1 || trimText(args.at(0)).isEmpty())
-        return usageError(QStringLiteral("velmora-cli entries CATEGORY"));
+        return badUsage();
     Query query = connectedQuery();
     QStringList titles;
     if (!DreamLookup::titlesOfCategoryName(query, trimText(args.at(0)), titles))
@@ -34,7 +34,6 @@ int cliEntries(const QStringList &args)
 
 int cliDream(const QStringList &args)
 {
-    const QString usage = QStringLiteral("velmora-cli dream [--exact|--like] TEXT");
     QStringList rest = args;
     auto mode = DreamLookup::SearchMode::Exact;
     if (!rest.isEmpty() && (rest.first() == QLatin1String("--exact") || rest.first() == QLatin1String("--like"))) {
@@ -42,10 +41,10 @@ int cliDream(const QStringList &args)
             mode = DreamLookup::SearchMode::Substring;
     }
     if (rest.size() != 1)
-        return usageError(usage);
+        return badUsage();
     const QString text = trimText(rest.first());
     if (text.isEmpty())
-        return usageError(usage);
+        return badUsage();
 
     Query query = connectedQuery();
     DreamLookup::SearchResult result;
@@ -62,7 +61,7 @@ int cliDream(const QStringList &args)
 int cliStats(const QStringList &args)
 {
     if (!args.isEmpty())
-        return usageError(QStringLiteral("velmora-cli stats"));
+        return badUsage();
     Query query = connectedQuery();
     QList<DreamLookup::CategoryStats> categories;
     if (!DreamLookup::statistics(query, categories))

@@ -41,11 +41,10 @@ QString constellation(const QString &text)
 
 int cliBone(const QStringList &args)
 {
-    const QString usage = QStringLiteral(
-        "velmora-cli bone YEAR MONTH DAY HOUR\n"
-        "  YEAR 1900-2019, MONTH 正 ... 腊 or 1-12, DAY 初一 ... 三十 or 1-30, HOUR 0-23 (lunar date)");
+    const QString note =
+        QStringLiteral("YEAR 1900-2019, MONTH 正 ... 腊 or 1-12, DAY 初一 ... 三十 or 1-30, HOUR 0-23 (lunar date)");
     if (args.size() != 4)
-        return usageError(usage);
+        return badUsage(note);
     const QString year = trimText(args.at(0));
     if (year.isEmpty())
         return refused(BoneWeight::noYearMessage);
@@ -55,7 +54,7 @@ int cliBone(const QStringList &args)
     const int hourNumber = trimText(args.at(3)).toInt(&hourOk);
     if (!BoneWeight::yearNames().contains(year) || month.isEmpty() || day.isEmpty() || !hourOk
         || hourNumber < 0 || hourNumber > 23)
-        return usageError(usage);
+        return badUsage(note);
 
     Query query = connectedQuery();
     BoneWeight::Reading reading;
@@ -77,7 +76,7 @@ int cliBone(const QStringList &args)
 int cliPhone(const QStringList &args)
 {
     if (args.size() != 1)
-        return usageError(QStringLiteral("velmora-cli phone NUMBER"));
+        return badUsage();
     const QString entry = trimText(args.at(0));
     const QString refusal = PhoneReading::refusal(entry);
     if (!refusal.isEmpty())
@@ -94,14 +93,13 @@ int cliPhone(const QStringList &args)
 
 int cliPair(const QStringList &args)
 {
-    const QString usage = QStringLiteral("velmora-cli pair MAN WOMAN\n  MAN, WOMAN one of: ")
-                          + ConstellationPair::names.join(QLatin1Char(' '));
+    const QString note = QStringLiteral("MAN, WOMAN one of: ") + ConstellationPair::names.join(QLatin1Char(' '));
     if (args.size() != 2)
-        return usageError(usage);
+        return badUsage(note);
     const QString man = constellation(args.at(0));
     const QString woman = constellation(args.at(1));
     if (man.isEmpty() || woman.isEmpty())
-        return usageError(usage);
+        return badUsage(note);
     Query query = connectedQuery();
     QStringList lines;
     if (!ConstellationPair::pairingLines(query, man, woman, lines))
@@ -118,7 +116,7 @@ int cliPair(const QStringList &args)
 int cliLove(const QStringList &args)
 {
     if (args.size() != 2)
-        return usageError(QStringLiteral("velmora-cli love MAN WOMAN"));
+        return badUsage();
     // As in the window, only an empty name is refused; blanks count nothing.
     if (args.at(0).isEmpty() || args.at(1).isEmpty())
         return refused(LoveTest::missingNamesMessage);

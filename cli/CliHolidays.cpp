@@ -14,10 +14,9 @@ HolidayCalendar installedHolidays()
 
 int cliHolidays(const QStringList &args)
 {
-    const QString usage = QStringLiteral("velmora-cli holidays YEAR | velmora-cli holidays import FILE");
     if (!args.isEmpty() && args.at(0) == QLatin1String("import")) {
         if (args.size() != 2)
-            return usageError(usage);
+            return badUsage();
         const HolidayImport result = importHolidayFile(args.at(1), userHolidaysPath());
         if (!result.ok()) {
             printErr(QStringLiteral("velmora-cli: %1; nothing was installed\n").arg(result.error));
@@ -31,7 +30,7 @@ int cliHolidays(const QStringList &args)
         return 0;
     }
     if (args.size() != 1)
-        return usageError(usage);
+        return badUsage();
     const int year = calendarYearArgument(args.at(0));
     if (year == 0)
         return 2;

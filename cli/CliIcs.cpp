@@ -10,26 +10,6 @@
 
 namespace {
 
-const char icsHelp[] =
-    "usage: velmora-cli ics --lunar MM-DD [--leap] --name TEXT --from YEAR --to YEAR [-o FILE]\n"
-    "       velmora-cli ics --solar-terms --from YEAR --to YEAR [-o FILE]\n"
-    "\n"
-    "Writes an iCalendar (RFC 5545) file of all-day events that calendar programs import,\n"
-    "to standard output unless -o names a file.\n"
-    "\n"
-    "  --lunar MM-DD   a lunar birthday or anniversary, e.g. 08-15 for 八月十五:\n"
-    "                  one event in each lunar year on its Gregorian date\n"
-    "  --leap          the date lies in the leap month (闰月) of that number\n"
-    "  --name TEXT     the events' title, e.g. 妈妈生日\n"
-    "  --solar-terms   the 24 solar terms of each year instead\n"
-    "  --from, --to    the first and last year, 1901 to 2050; for --lunar these are lunar\n"
-    "                  years, each beginning with 正月 of that Gregorian year, so a date late\n"
-    "                  in 冬月 or 腊月 falls in January or February of the next year\n"
-    "  -o FILE         the file to write; it is replaced only when the whole calendar is ready\n"
-    "\n"
-    "Rules for lunar dates:\n"
-    "  a 30th falls on the 29th in a 29-day month;\n"
-    "  a date in a leap month falls on the ordinary month in years without that leap month.\n";
 
 struct IcsOptions
 {
@@ -84,21 +64,33 @@ bool writeOutput(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
+const char cliIcsDetails[] =
+    "Writes an iCalendar (RFC 5545) file of all-day events that calendar programs import,\n"
+    "to standard output unless -o names a file.\n"
+    "\n"
+    "  --lunar MM-DD   a lunar birthday or anniversary, e.g. 08-15 for 八月十五:\n"
+    "                  one event in each lunar year on its Gregorian date\n"
+    "  --leap          the date lies in the leap month (闰月) of that number\n"
+    "  --name TEXT     the events' title, e.g. 妈妈生日\n"
+    "  --solar-terms   the 24 solar terms of each year instead\n"
+    "  --from, --to    the first and last year, 1901 to 2050; for --lunar these are lunar\n"
+    "                  years, each beginning with 正月 of that Gregorian year, so a date late\n"
+    "                  in 冬月 or 腊月 falls in January or February of the next year\n"
+    "  -o FILE         the file to write; it is replaced only when the whole calendar is ready\n"
+    "\n"
+    "Rules for lunar dates:\n"
+    "  a 30th falls on the 29th in a 29-day month;\n"
+    "  a date in a leap month falls on the ordinary month in years without that leap month.\n";
+
 int cliIcs(const QStringList &args)
 {
-    if (args.contains(QLatin1String("--help"))) {
-        printOut(QString::fromUtf8(icsHelp));
-        return 0;
-    }
-    const QString usage = QStringLiteral("velmora-cli ics --lunar MM-DD [--leap] --name TEXT --from YEAR --to YEAR "
-                                         "[-o FILE] | velmora-cli ics --solar-terms --from YEAR --to YEAR [-o FILE]");
     IcsOptions options;
     if (!readOptions(args, options))
         return 2;
     const bool lunar = options.values.contains(QStringLiteral("--lunar"));
     if (lunar == options.solarTerms || !options.values.contains(QStringLiteral("--from"))
         || !options.values.contains(QStringLiteral("--to")))
-        return usageError(usage);
+        return badUsage(QStringLiteral("give --lunar or --solar-terms, and --from and --to"));
     if (!lunar && (options.leap || options.values.contains(QStringLiteral("--name")))) {
         printErr(QStringLiteral("velmora-cli: --leap and --name go with --lunar\n"));
         return 2;

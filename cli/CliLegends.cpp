@@ -5,7 +5,7 @@
 int cliLegends(const QStringList &args)
 {
     if (!args.isEmpty())
-        return usageError(QStringLiteral("velmora-cli legends"));
+        return badUsage();
     printLines(dreamLegendLines());
     return 0;
 }

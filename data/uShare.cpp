@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace {
 
@@ -13,6 +15,12 @@ QString &appPathOverride()
 {
     static QString path;
     return path;
+}
+
+bool &overrideIsPortable()
+{
+    static bool portable = true;
+    return portable;
 }
 
 QString withSeparator(QString path)
@@ -37,18 +45,46 @@ bool isTrimmed(QChar c) { return c.unicode() <= 32; }
 
 } // namespace
 
+QString programDirFor(const QString &executableDir)
+{
+    const QDir beside(executableDir);
+    if (beside.exists(QStringLiteral("dream.dll")))
+        return withSeparator(beside.absolutePath());
+    return withSeparator(QDir::cleanPath(beside.absoluteFilePath(QStringLiteral("../share/velmora"))));
+}
+
 QString GetAppPath()
 {
     if (!appPathOverride().isEmpty())
         return appPathOverride();
-    if (QCoreApplication::instance())
-        return withSeparator(QCoreApplication::applicationDirPath());
-    return withSeparator(QDir::currentPath());
+    const QString executableDir =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    // Every picture and query asks; the layout cannot change while the program runs.
+    static QString cachedFor;
+    static QString cached;
+    if (executableDir != cachedFor) {
+        cached = programDirFor(executableDir);
+        cachedFor = executableDir;
+    }
+    return cached;
 }
 
-void setAppPath(const QString &path)
+void setAppPath(const QString &path, bool portable)
 {
     appPathOverride() = path.isEmpty() ? QString() : withSeparator(path);
+    overrideIsPortable() = portable;
+}
+
+QString writableFilePath(const QString &fileName)
+{
+    const QString programDir = GetAppPath();
+    const bool portable = !appPathOverride().isEmpty()
+                              ? overrideIsPortable()
+                              : !QCoreApplication::instance()
+                                    || programDir == withSeparator(QCoreApplication::applicationDirPath());
+    if (portable && QFileInfo(programDir).isWritable())
+        return programDir + fileName;
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/') + fileName;
 }
 
 QString GetConnStr()

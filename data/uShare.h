@@ -4,10 +4,20 @@
 #include <QString>
 #include <QStringList>
 
-// The program directory, ending with a path separator.
+// The program directory, ending with a path separator: the executable's folder
+// when dream.dll lies beside it (the portable layout), otherwise ../share/velmora
+// from it (the installed layout).
 QString GetAppPath();
-// Tests point the program directory at a fixture folder.
-void setAppPath(const QString &path);
+// The same rule for an executable in the given folder.
+QString programDirFor(const QString &executableDir);
+// Tests point the program directory at a fixture folder, taken as a portable
+// layout or, with portable false, as an installed one.
+void setAppPath(const QString &path, bool portable = true);
+
+// Where a file the program writes lives: the program directory of a portable
+// layout while it can be written, otherwise the user's configuration folder.
+// Nothing is ever written into an installed layout.
+QString writableFilePath(const QString &fileName);
 
 QString GetConnStr();
 // The database file a connection string names in its Data Source.

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +25,9 @@ private slots:
     void skinFiles();
     void saveRoundTrip();
     void saveUnwritable();
+    void writtenFilesFollowTheLayout_data();
+    void writtenFilesFollowTheLayout();
+    void installedLayoutKeepsAUserCopy();
     void startPage_data();
     void startPage();
     void startPageWriteKeepsOtherValues();
@@ -131,6 +135,64 @@ void SettingsTest::saveUnwritable()
     QVERIFY(!saveSettings(IniFile(settingsFilePath()), 1, QStringLiteral("x"), error));
     QCOMPARE(error, QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(settingsFilePath()));
     QVERIFY(QDir(m_dir.path()).rmdir(QStringLiteral("teler.dll")));
+}
+
+void SettingsTest::writtenFilesFollowTheLayout_data()
+{
+    QTest::addColumn<bool>("portable");
+    QTest::newRow("portable") << true;
+    QTest::newRow("installed") << false;
+}
+
+void SettingsTest::writtenFilesFollowTheLayout()
+{
+    QFETCH(bool, portable);
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    setAppPath(m_dir.path(), portable);
+    const QString folder = portable ? m_dir.path() : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QCOMPARE(settingsFilePath(), folder + QStringLiteral("/teler.dll"));
+    QCOMPARE(StartPageFile::defaultPath(), folder + QStringLiteral("/user-registry"));
+    QCOMPARE(defaultSettingsFilePath(), m_dir.filePath(QStringLiteral("teler.dll")));
+    setAppPath(m_dir.path());
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+// Installed, the shipped teler.dll is read until the first save makes the user's copy from it.
+void SettingsTest::installedLayoutKeepsAUserCopy()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const QByteArray shipped = toGbk(QStringLiteral("[Self_Reg]\r\nskin=3\r\ntite=默认\r\nkept=yes\r\n"));
+    store(QStringLiteral("teler.dll"), shipped);
+    QFile::setPermissions(defaultSettingsFilePath(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    setAppPath(m_dir.path(), false);
+    const IniFile ini(settingsFilePath());
+    QVERIFY(!QFile::exists(ini.path()));
+
+    StartupSettings settings = readStartupSettings(ini);
+    QVERIFY(settings.ok);
+    QCOMPARE(settings.skin, 3);
+    QCOMPARE(settings.caption, QStringLiteral("默认"));
+    QVERIFY(!QFile::exists(ini.path()));
+
+    QString error;
+    QVERIFY2(saveSettings(ini, 1, QStringLiteral("我的梦"), error), qPrintable(error));
+    QVERIFY(QFileInfo(ini.path()).permissions() & QFileDevice::WriteOwner);
+    QVERIFY2(saveSettings(ini, 2, QStringLiteral("我的梦"), error), qPrintable(error));
+    settings = readStartupSettings(ini);
+    QCOMPARE(settings.skin, 2);
+    QCOMPARE(settings.caption, QStringLiteral("我的梦"));
+    QCOMPARE(ini.readString(QStringLiteral("Self_Reg"), QStringLiteral("kept"), QString()), QStringLiteral("yes"));
+
+    QFile file(defaultSettingsFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), shipped);
+    file.close();
+    QFile::setPermissions(defaultSettingsFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::remove(defaultSettingsFilePath());
+    setAppPath(m_dir.path());
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 void SettingsTest::startPage_data()

@@ -3,6 +3,9 @@
 #include "data/uShare.h"
 #include "support/RecordingPlatform.h"
 
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +14,10 @@ class ShareTest : public QObject
     Q_OBJECT
 private slots:
     void connectionString();
+    void programDirectory_data();
+    void programDirectory();
+    void writtenFiles_data();
+    void writtenFiles();
     void dataSource_data();
     void dataSource();
     void trimming_data();
@@ -37,6 +44,64 @@ void ShareTest::connectionString()
                                           "Persist Security Info=True"));
     setAppPath(QString());
     QVERIFY(GetAppPath().endsWith(QLatin1Char('/')));
+}
+
+void ShareTest::programDirectory_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("portable") << QStringList{"bin/dream.dll"} << "bin/";
+    QTest::newRow("installed") << QStringList{"share/velmora/dream.dll"} << "share/velmora/";
+    QTest::newRow("portable wins") << QStringList{"bin/dream.dll", "share/velmora/dream.dll"} << "bin/";
+    // A broken portable copy reports its own missing database, not the installed one.
+    QTest::newRow("directory named dream.dll") << QStringList{"bin/dream.dll/", "share/velmora/dream.dll"} << "bin/";
+    QTest::newRow("neither") << QStringList{} << "share/velmora/";
+}
+
+void ShareTest::programDirectory()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, expected);
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    for (const QString &file : files) {
+        const QString path = prefix.filePath(file);
+        if (file.endsWith(QLatin1Char('/'))) {
+            QVERIFY(QDir().mkpath(path));
+            continue;
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(programDirFor(prefix.filePath(QStringLiteral("bin"))), prefix.filePath(expected));
+}
+
+void ShareTest::writtenFiles_data()
+{
+    QTest::addColumn<bool>("portable");
+    QTest::addColumn<bool>("beside");
+    QTest::newRow("portable layout") << true << true;
+    QTest::newRow("installed layout") << false << false;
+}
+
+void ShareTest::writtenFiles()
+{
+    QFETCH(bool, portable);
+    QFETCH(bool, beside);
+    QTemporaryDir programDir;
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    setAppPath(programDir.path(), portable);
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QVERIFY(userFolder.startsWith(config.path() + QLatin1Char('/')));
+    QCOMPARE(writableFilePath(QStringLiteral("teler.dll")),
+             (beside ? programDir.path() : userFolder) + QStringLiteral("/teler.dll"));
+    setAppPath(QString());
+    // This test program has no dream.dll beside it, so it counts as installed.
+    QCOMPARE(GetAppPath(), programDirFor(QCoreApplication::applicationDirPath()));
+    QCOMPARE(writableFilePath(QStringLiteral("x")), userFolder + QStringLiteral("/x"));
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 void ShareTest::dataSource_data()

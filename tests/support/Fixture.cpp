@@ -75,12 +75,14 @@ QString programDirPath(const QString &relative)
     return QStringLiteral(VELMORA_PROGRAM_DIR "/") + relative;
 }
 
-ProgramRun runProgram(const QString &program, const QStringList &args)
+ProgramRun runProgram(const QString &program, const QStringList &args, const QProcessEnvironment &environment,
+                      int timeoutMs)
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, args);
     ProgramRun run;
-    if (!process.waitForFinished(60000)) {
+    if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished();
         return run;
@@ -89,4 +91,10 @@ ProgramRun runProgram(const QString &program, const QStringList &args)
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+QString fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -37,7 +38,12 @@ struct ProgramRun
     QString out;
     QString err;
 };
-ProgramRun runProgram(const QString &program, const QStringList &args);
+ProgramRun runProgram(const QString &program, const QStringList &args,
+                      const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                      int timeoutMs = 60000);
+
+// A file's text as UTF-8, or an empty text when it cannot be read.
+QString fileContents(const QString &path);
 
 // A whole file's bytes, empty when it cannot be read; and writing them, replacing the file.
 QByteArray readFileBytes(const QString &path);

@@ -1,5 +1,6 @@
 // Draws every picture the program ships with. Run by hand:
-//   make-art <output folder> [contact-sheet.png]
+//   make-art assets/pictures [contact-sheet.png]
+// The application icon goes to icons/hicolor beside the pictures folder.
 // The output is committed, so everything here must be deterministic:
 // no time, no unseeded randomness, fixed drawing order.
 
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 #include <algorithm>
@@ -1459,21 +1461,25 @@ QImage makeService(int which)
     return img;
 }
 
-QImage makeAppIcon()
+// The application icon in a 64-unit square. Below 32 pixels the stars, the
+// spiral and the inner ring would only smear, and the outlines keep at least
+// one pixel.
+void drawAppIcon(QPainter &p, qreal pixels)
 {
-    QImage img = canvas(64, 64);
-    QPainter p(&img);
-    prepare(p);
+    const bool small = pixels < 32;
+    const qreal onePixel = 64.0 / pixels;
     const QPointF c(31, 31);
     fillStroke(p, circle(c, 28.5), rgrad(c, 29, QColor(0x2e, 0x55, 0x9a), QColor(0x10, 0x1f, 0x4a), QPointF(36, 24)), 0);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(col::gold, 2));
+    p.setPen(QPen(col::gold, std::max<qreal>(2, onePixel)));
     p.drawEllipse(c, 28.5, 28.5);
-    p.setPen(QPen(alpha(col::goldLight, 110), 1));
-    p.drawEllipse(c, 25.5, 25.5);
-    drawStars(p, QRectF(8, 8, 46, 26), 10, 64u, [&](QPointF pt) {
-        return std::hypot(pt.x() - c.x(), pt.y() - c.y()) < 22 ? 1.0 : 0.0;
-    }, 1.0);
+    if (!small) {
+        p.setPen(QPen(alpha(col::goldLight, 110), 1));
+        p.drawEllipse(c, 25.5, 25.5);
+        drawStars(p, QRectF(8, 8, 46, 26), 10, 64u, [&](QPointF pt) {
+            return std::hypot(pt.x() - c.x(), pt.y() - c.y()) < 22 ? 1.0 : 0.0;
+        }, 1.0);
+    }
     const QPointF moon(27, 26);
     QRadialGradient glow(moon, 22);
     glow.setColorAt(0, QColor(255, 225, 150, 90));
@@ -1483,13 +1489,46 @@ QImage makeAppIcon()
     p.drawEllipse(moon, 22, 22);
     p.setBrush(vgrad(10, 42, QColor(0xff, 0xf0, 0xba), col::gold));
     p.drawPath(crescentPath(moon, 15, moon + QPointF(7, -5), 13));
-    fillStroke(p, sparklePath(QPointF(44, 17), 4.5), col::goldLight, 0);
+    // At 16 pixels the twinkle would merge with the ring.
+    if (pixels >= 20)
+        fillStroke(p, sparklePath(QPointF(44, 17), small ? 6 : 4.5), col::goldLight, 0);
     fillStroke(p, cloudPath({{28, 44, 6.5}, {38, 38.5, 8.5}, {48, 44, 6}}, QRectF(17, 43, 43, 10)),
-               vgrad(30, 54, QColor(0xfe, 0xfa, 0xf0), QColor(0xb6, 0xca, 0xec)), 1.6, QColor(0x0b, 0x16, 0x38));
-    p.setPen(inkPen(1.1, alpha(col::blue, 200)));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(spiralPath(QPointF(38, 40), 4.5, 1.2, 150, -300));
+               vgrad(30, 54, QColor(0xfe, 0xfa, 0xf0), QColor(0xb6, 0xca, 0xec)), std::max<qreal>(1.6, onePixel),
+               QColor(0x0b, 0x16, 0x38));
+    if (!small) {
+        p.setPen(inkPen(1.1, alpha(col::blue, 200)));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(spiralPath(QPointF(38, 40), 4.5, 1.2, 150, -300));
+    }
+}
+
+QImage makeAppIcon(int size = 64)
+{
+    QImage img = canvas(size, size);
+    QPainter p(&img);
+    prepare(p);
+    p.scale(size / 64.0, size / 64.0);
+    drawAppIcon(p, size);
     return img;
+}
+
+// The scalable icon: the same drawing, recorded as SVG.
+bool saveAppIconSvg(const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(64, 64));
+    svg.setViewBox(QRect(0, 0, 64, 64));
+    svg.setTitle(QStringLiteral("Velmora"));
+    svg.setDescription(QStringLiteral("A crescent moon over a cloud at night"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        QTextStream(stderr) << "cannot write " << path << "\n";
+        return false;
+    }
+    prepare(p);
+    drawAppIcon(p, 256);
+    return p.end();
 }
 
 QImage drawIcon(int size, const std::function<void(QPainter &)> &draw)
@@ -1577,6 +1616,17 @@ int main(int argc, char **argv)
     put(QStringLiteral("settings_save.png"), drawIcon(16, settingsSave), true);
     put(QStringLiteral("settings_close.png"), drawIcon(16, settingsClose), true);
     put(QStringLiteral("icon.png"), makeAppIcon(), true);
+    // The icon theme's sizes, written beside the pictures folder: <out>/../icons/hicolor.
+    const QDir icons(QDir::cleanPath(out.absoluteFilePath(QStringLiteral("../icons/hicolor"))));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = icons.filePath(QStringLiteral("%1x%1/apps").arg(size));
+        const QImage icon = makeAppIcon(size);
+        ok = QDir().mkpath(dir) && save(icon, dir + QStringLiteral("/velmora.png")) && ok;
+        if (size <= 48)
+            small.emplace_back(QStringLiteral("velmora %1px").arg(size), icon);
+    }
+    ok = QDir().mkpath(icons.filePath(QStringLiteral("scalable/apps")))
+         && saveAppIconSvg(icons.filePath(QStringLiteral("scalable/apps/velmora.svg"))) && ok;
     put(QStringLiteral("exit.jpg"), makeExit(), true);
     for (int i = 1; i <= 4; ++i)
         put(QStringLiteral("service%1.jpg").arg(i), makeService(i), true);
