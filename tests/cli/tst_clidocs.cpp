@@ -100,7 +100,10 @@ void CliDocsTest::completion_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("command prefix") << "velmora-cli d" << QStringList{"dream"};
+    QTest::newRow("command prefix") << "velmora-cli dr" << QStringList{"dream"};
+    QTest::newRow("commands sharing a prefix") << "velmora-cli d" << QStringList{"dream", "day"};
+    QTest::newRow("holidays import") << "velmora-cli holidays i" << QStringList{"import"};
+    QTest::newRow("day options") << "velmora-cli day --" << QStringList{"--json", "--help"};
     QTest::newRow("option") << "velmora-cli --v" << QStringList{"--version"};
     QTest::newRow("dream options") << "velmora-cli dream --" << QStringList{"--exact", "--like", "--help"};
     QTest::newRow("help after a command") << "velmora-cli stats --" << QStringList{"--help"};
