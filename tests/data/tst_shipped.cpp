@@ -20,6 +20,8 @@ private slots:
     void textLengths();
     void everyEntryDecodesToItsSource();
     void noTextReused();
+    void stockPhrasesRationed();
+    void titleFormsConsistent();
     void pairingOrdersSayDifferentThings();
     void pairingsAvoidStockEndings();
     void phoneTitlesNeverRecycleAPhrase();
@@ -69,7 +71,7 @@ void ShippedDictionaryTest::initTestCase()
 void ShippedDictionaryTest::sizeAndCategories()
 {
     QVERIFY(m_categories.size() >= 12);
-    QVERIFY2(m_source.size() >= 1500, qPrintable(QString::number(m_source.size())));
+    QVERIFY2(m_source.size() >= 2200, qPrintable(QString::number(m_source.size())));
     QHash<QString, int> perCategory;
     for (const Entry &entry : m_source) {
         QVERIFY2(m_categories.contains(entry.category), qPrintable(entry.where));
@@ -96,7 +98,7 @@ void ShippedDictionaryTest::textLengths()
 {
     for (const Entry &entry : m_source) {
         const qsizetype length = entry.text.size();
-        QVERIFY2(length >= 80 && length <= 400, qPrintable(QStringLiteral("%1 %2: %3").arg(entry.where, entry.title).arg(length)));
+        QVERIFY2(length >= 60 && length <= 400, qPrintable(QStringLiteral("%1 %2: %3").arg(entry.where, entry.title).arg(length)));
     }
 }
 
@@ -130,6 +132,45 @@ void ShippedDictionaryTest::noTextReused()
                      qPrintable(QStringLiteral("%1 and %2 share: %3").arg(entry.title, other, sentence)));
             sentences.insert(sentence, entry.title);
         }
+    }
+}
+
+void ShippedDictionaryTest::stockPhrasesRationed()
+{
+    // Texts written for their subject, not to a template: no run of six characters in more
+    // than 15 entries, and the stock word 提醒 in fewer than a quarter of them.
+    constexpr int runLength = 6;
+    constexpr int mostEntries = 15;
+    QHash<QString, int> entriesWithRun;
+    int reminders = 0;
+    for (const Entry &entry : m_source) {
+        QSet<QString> runs;
+        for (qsizetype i = 0; i + runLength <= entry.text.size(); ++i) {
+            const QString run = entry.text.mid(i, runLength);
+            if (!run.contains(QLatin1Char('\n')) && !run.contains(QLatin1Char('\r')))
+                runs.insert(run);
+        }
+        for (const QString &run : std::as_const(runs))
+            ++entriesWithRun[run];
+        if (entry.text.contains(QStringLiteral("提醒")))
+            ++reminders;
+    }
+    for (auto it = entriesWithRun.cbegin(); it != entriesWithRun.cend(); ++it)
+        QVERIFY2(it.value() <= mostEntries, qPrintable(QStringLiteral("%1 in %2 entries").arg(it.key()).arg(it.value())));
+    QVERIFY2(reminders * 4 < m_source.size(), qPrintable(QStringLiteral("提醒 in %1 entries").arg(reminders)));
+}
+
+void ShippedDictionaryTest::titleFormsConsistent()
+{
+    // One form per subject: 被蛇追, 蛇追我 and 蛇追 never stand side by side as titles.
+    static const QRegularExpression fillers(QStringLiteral("[被我了]"));
+    QHash<QString, QString> titleOfBareForm;
+    for (const Entry &entry : m_source) {
+        QString bare = entry.title;
+        bare.remove(fillers);
+        const QString other = titleOfBareForm.value(bare, entry.title);
+        QVERIFY2(other == entry.title, qPrintable(QStringLiteral("%1 and %2 differ only by 被/我/了").arg(other, entry.title)));
+        titleOfBareForm.insert(bare, entry.title);
     }
 }
 
