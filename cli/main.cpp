@@ -14,6 +14,7 @@ const CliEntry commands[] = {
     {"categories", "categories", cliCategories},
     {"entries", "entries CATEGORY", cliEntries},
     {"dream", "dream [--exact|--like] TEXT", cliDream},
+    {"search", "search [--limit N] [--json] TEXT", cliSearch},
     {"legends", "legends", cliLegends},
     {"bone", "bone YEAR MONTH DAY HOUR", cliBone},
     {"phone", "phone NUMBER", cliPhone},
