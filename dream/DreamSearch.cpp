@@ -352,67 +352,77 @@ struct PinyinMatch
 };
 
 // Whether the letters spell the term's characters from one of them on, each by
-// its whole reading, its initial, or (last) the start of its reading.
+// its whole reading, its initial, or (last) the start of its reading. Mixed
+// spellings need one whole syllable: initials alone are the Initials mode.
 PinyinMatch matchSyllables(const QList<Pinyin::Syllables> &chars, int start, QStringView letters, PinyinMode mode,
                            std::vector<int> &scratch)
 {
     const int m = int(chars.size());
     const int n = int(letters.size());
     const int width = n + 1;
-    scratch.assign(size_t(m + 1 - start) * size_t(width), notFound);
-    auto cell = [&](int i, int j) -> int & { return scratch[size_t(i - start) * size_t(width) + size_t(j)]; };
-    cell(start, 0) = 0;
+    // cell(i, j, whole): least rare readings to spell characters start..i-1 with
+    // the first j letters, whole telling whether a whole syllable was used.
+    scratch.assign(size_t(m + 1 - start) * size_t(width) * 2, notFound);
+    auto cell = [&](int i, int j, int whole) -> int & {
+        return scratch[(size_t(i - start) * size_t(width) + size_t(j)) * 2 + size_t(whole)];
+    };
+    auto relax = [&](int i, int j, int whole, int cost) { cell(i, j, whole) = std::min(cell(i, j, whole), cost); };
+    cell(start, 0, 0) = 0;
     PinyinMatch best;
     int bestScore = notFound;
-    auto finish = [&](int i, int cost, bool partial) {
-        const bool whole = i == m;
-        const int score = (whole ? 0 : 1000) + cost * 10 + (partial ? 1 : 0);
+    auto finish = [&](int i, int cost, bool partial, int whole) {
+        if (mode == PinyinMode::Mixed && !whole)
+            return;
+        const bool toEnd = i == m;
+        const int score = (toEnd ? 0 : 1000) + cost * 10 + (partial ? 1 : 0);
         if (score < bestScore) {
             bestScore = score;
-            best = {true, whole, partial, cost};
+            best = {true, toEnd, partial, cost};
         }
     };
     for (int i = start; i < m; ++i) {
         for (int j = 0; j < n; ++j) {
-            const int cost = cell(i, j);
-            if (cost == notFound)
-                continue;
-            const Pinyin::Syllables &c = chars.at(i);
-            if (c.common.isEmpty() && c.rare.isEmpty()) {
-                cell(i + 1, j) = std::min(cell(i + 1, j), cost);
-                continue;
-            }
-            const QStringView rest = letters.mid(j);
-            auto tryReading = [&](const QString &reading, int extra) {
-                const int next = cost + extra;
-                if (mode != PinyinMode::Initials) {
-                    if (rest.startsWith(reading))
-                        cell(i + 1, j + int(reading.size())) = std::min(cell(i + 1, j + int(reading.size())), next);
-                    else if (reading.size() > rest.size() && QStringView(reading).startsWith(rest))
-                        finish(i + 1, next, true);
+            for (int whole = 0; whole < 2; ++whole) {
+                const int cost = cell(i, j, whole);
+                if (cost == notFound)
+                    continue;
+                const Pinyin::Syllables &c = chars.at(i);
+                if (c.common.isEmpty() && c.rare.isEmpty()) {
+                    relax(i + 1, j, whole, cost);
+                    continue;
                 }
-                if (mode != PinyinMode::Full) {
-                    const QStringView initial = initialOf(reading);
-                    if (initial.size() < reading.size() || mode == PinyinMode::Initials) {
-                        for (qsizetype len = 1; len <= initial.size(); ++len) {
-                            if (rest.startsWith(initial.left(len)))
-                                cell(i + 1, j + int(len)) = std::min(cell(i + 1, j + int(len)), next);
-                        }
+                const QStringView rest = letters.mid(j);
+                auto tryReading = [&](const QString &reading, bool rare) {
+                    const int next = cost + (rare ? 1 : 0);
+                    if (mode != PinyinMode::Initials) {
+                        if (rest.startsWith(reading))
+                            relax(i + 1, j + int(reading.size()), 1, next);
+                        else if (rest.size() >= 2 && reading.size() > rest.size()
+                                 && QStringView(reading).startsWith(rest))
+                            finish(i + 1, next, true, 1); // a single letter is an initial, below
+
                     }
-                }
-            };
-            for (const QString &reading : c.common)
-                tryReading(reading, 0);
-            // Initials through readings nobody uses any more would match almost anything.
-            if (mode != PinyinMode::Initials) {
+                    // Initials through readings nobody uses any more would match almost anything.
+                    if (mode == PinyinMode::Full || rare)
+                        return;
+                    const QStringView initial = initialOf(reading);
+                    for (qsizetype len = 1; len <= initial.size(); ++len) {
+                        if (len < reading.size() && rest.startsWith(initial.left(len)))
+                            relax(i + 1, j + int(len), whole, next);
+                    }
+                };
+                for (const QString &reading : c.common)
+                    tryReading(reading, false);
                 for (const QString &reading : c.rare)
-                    tryReading(reading, 1);
+                    tryReading(reading, true);
             }
         }
     }
     for (int i = start + 1; i <= m; ++i) {
-        if (cell(i, n) != notFound)
-            finish(i, cell(i, n), false);
+        for (int whole = 0; whole < 2; ++whole) {
+            if (cell(i, n, whole) != notFound)
+                finish(i, cell(i, n, whole), false, whole);
+        }
     }
     return best;
 }
@@ -767,7 +777,7 @@ void DreamSearch::matchPinyin(const QString &letters, QHash<int, Candidate> &fou
         auto coverage = [start](const PinyinMatch &match) { return start > 0 ? 2 : (match.whole ? 0 : 1); };
         const PinyinMatch full = matchSyllables(term.pinyin, start, letters, PinyinMode::Full, scratch);
         if (full.found) {
-            offer(found, {term.entry, Match::Pinyin, {0, coverage(full), full.rare, full.partial ? 1 : 0}, term.text, words});
+            offer(found, {term.entry, Match::Pinyin, {0, full.partial ? 1 : 0, coverage(full), full.rare}, term.text, words});
             continue;
         }
         if (start > 0)
@@ -779,7 +789,7 @@ void DreamSearch::matchPinyin(const QString &letters, QHash<int, Candidate> &fou
         }
         const PinyinMatch mixed = matchSyllables(term.pinyin, start, letters, PinyinMode::Mixed, scratch);
         if (mixed.found)
-            offer(found, {term.entry, Match::Pinyin, {1, coverage(mixed), mixed.rare, mixed.partial ? 1 : 0}, term.text, words});
+            offer(found, {term.entry, Match::Pinyin, {1, mixed.partial ? 1 : 0, coverage(mixed), mixed.rare}, term.text, words});
     }
 }
 
