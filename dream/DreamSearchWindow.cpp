@@ -299,6 +299,8 @@ void DreamSearchWindow::showFavouriteState()
 {
     const bool favourite = m_store->isFavourite(m_currentTitle);
     ui->BtnFavourite->setEnabled(!m_currentTitle.isEmpty() && m_store->available());
+    ui->BtnSave->setEnabled(!m_currentTitle.isEmpty());
+    ui->BtnPrint->setEnabled(!m_currentTitle.isEmpty());
     ui->BtnFavourite->setChecked(favourite);
     ui->BtnFavourite->setText(favourite ? QStringLiteral("★ 已收藏") : QStringLiteral("☆ 收藏"));
 }

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -88,6 +89,8 @@ void typeText(QWidget *widget, const QString &text)
 
 void SearchWindowTest::initTestCase()
 {
+    // Windows the main window opens keep their history in the test area, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     m_fixture = std::make_unique<FixtureProgramDir>();
     QVERIFY2(m_fixture->build({
                  {QStringLiteral("Tclass.tsv"), tsv({{"ZMID", "ZMCLASS"}, {"01", "动物类"}, {"02", "身体类"}})},
