@@ -32,7 +32,17 @@ struct DreamSearch::Term
     QString key;
     int entry = -1;
     bool alias = false;
-    QList<Pinyin::Syllables> pinyin;
+    int nextSameKey = -1;
+    quint32 pinyinFirst = 0; // in m_pinyinChars
+    quint16 pinyinCount = 0;
+};
+
+// The readings of one character: common ones, then rare ones, in m_readings.
+struct DreamSearch::PinyinChar
+{
+    quint32 first = 0;
+    quint16 common = 0;
+    quint16 rare = 0;
 };
 
 struct DreamSearch::Candidate
@@ -95,6 +105,11 @@ constexpr int snippetLength = 40;
 constexpr int snippetLead = 10;
 constexpr qsizetype longestPinyinQuery = 64;
 constexpr int notFound = std::numeric_limits<int>::max();
+
+std::u16string_view u16(QStringView text)
+{
+    return {text.utf16(), size_t(text.size())};
+}
 
 bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
 bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
@@ -341,93 +356,17 @@ QStringView initialOf(const QString &reading)
     return QStringView(reading).left(1);
 }
 
-enum class PinyinMode { Full, Initials, Mixed };
+enum PinyinMode { FullPinyin, InitialsOnly, MixedPinyin };
 
-struct PinyinMatch
+} // namespace
+
+struct DreamSearch::PinyinMatch
 {
     bool found = false;
     bool whole = false;   // to the term's last character
     bool partial = false; // the query ends inside a syllable: still being typed
     int rare = 0;         // readings only the historical dictionary knows
 };
-
-// Whether the letters spell the term's characters from one of them on, each by
-// its whole reading, its initial, or (last) the start of its reading. Mixed
-// spellings need one whole syllable: initials alone are the Initials mode.
-PinyinMatch matchSyllables(const QList<Pinyin::Syllables> &chars, int start, QStringView letters, PinyinMode mode,
-                           std::vector<int> &scratch)
-{
-    const int m = int(chars.size());
-    const int n = int(letters.size());
-    const int width = n + 1;
-    // cell(i, j, whole): least rare readings to spell characters start..i-1 with
-    // the first j letters, whole telling whether a whole syllable was used.
-    scratch.assign(size_t(m + 1 - start) * size_t(width) * 2, notFound);
-    auto cell = [&](int i, int j, int whole) -> int & {
-        return scratch[(size_t(i - start) * size_t(width) + size_t(j)) * 2 + size_t(whole)];
-    };
-    auto relax = [&](int i, int j, int whole, int cost) { cell(i, j, whole) = std::min(cell(i, j, whole), cost); };
-    cell(start, 0, 0) = 0;
-    PinyinMatch best;
-    int bestScore = notFound;
-    auto finish = [&](int i, int cost, bool partial, int whole) {
-        if (mode == PinyinMode::Mixed && !whole)
-            return;
-        const bool toEnd = i == m;
-        const int score = (toEnd ? 0 : 1000) + cost * 10 + (partial ? 1 : 0);
-        if (score < bestScore) {
-            bestScore = score;
-            best = {true, toEnd, partial, cost};
-        }
-    };
-    for (int i = start; i < m; ++i) {
-        for (int j = 0; j < n; ++j) {
-            for (int whole = 0; whole < 2; ++whole) {
-                const int cost = cell(i, j, whole);
-                if (cost == notFound)
-                    continue;
-                const Pinyin::Syllables &c = chars.at(i);
-                if (c.common.isEmpty() && c.rare.isEmpty()) {
-                    relax(i + 1, j, whole, cost);
-                    continue;
-                }
-                const QStringView rest = letters.mid(j);
-                auto tryReading = [&](const QString &reading, bool rare) {
-                    const int next = cost + (rare ? 1 : 0);
-                    if (mode != PinyinMode::Initials) {
-                        if (rest.startsWith(reading))
-                            relax(i + 1, j + int(reading.size()), 1, next);
-                        else if (rest.size() >= 2 && reading.size() > rest.size()
-                                 && QStringView(reading).startsWith(rest))
-                            finish(i + 1, next, true, 1); // a single letter is an initial, below
-
-                    }
-                    // Initials through readings nobody uses any more would match almost anything.
-                    if (mode == PinyinMode::Full || rare)
-                        return;
-                    const QStringView initial = initialOf(reading);
-                    for (qsizetype len = 1; len <= initial.size(); ++len) {
-                        if (len < reading.size() && rest.startsWith(initial.left(len)))
-                            relax(i + 1, j + int(len), whole, next);
-                    }
-                };
-                for (const QString &reading : c.common)
-                    tryReading(reading, false);
-                for (const QString &reading : c.rare)
-                    tryReading(reading, true);
-            }
-        }
-    }
-    for (int i = start + 1; i <= m; ++i) {
-        for (int whole = 0; whole < 2; ++whole) {
-            if (cell(i, n, whole) != notFound)
-                finish(i, cell(i, n, whole), false, whole);
-        }
-    }
-    return best;
-}
-
-} // namespace
 
 DreamSearch::DreamSearch() = default;
 DreamSearch::~DreamSearch() = default;
@@ -499,7 +438,6 @@ bool DreamSearch::load(const QString &databasePath, QString *error)
                                              categoryByCode.insert(trimText(readColumn(stmt, 0)), int(m_categories.size()));
                                              m_categories << trimText(readColumn(stmt, 1));
                                          });
-    QStringList texts;
     const bool entriesRead = categoriesRead
                              && readRows(db.get(), "select TITLE, CONENT, CLASEID from JMTable", [&](sqlite3_stmt *stmt) {
                                     Entry entry;
@@ -510,13 +448,17 @@ bool DreamSearch::load(const QString &databasePath, QString *error)
                                     entry.category = categoryByCode.value(trimText(readColumn(stmt, 2)), -1);
                                     m_entryByTitle.insert(entry.key, int(m_entries.size()));
                                     m_entries.push_back(std::move(entry));
-                                    texts << DecodeContent(trimText(readColumn(stmt, 1)), contentKey, contentRounds);
+                                    m_textStarts.push_back(m_texts.size());
+                                    m_texts += DecodeContent(trimText(readColumn(stmt, 1)), contentKey, contentRounds);
+                                    m_texts += QChar(0);
                                 });
     if (!entriesRead)
         return fail(QStringLiteral("%1: not a dream database").arg(databasePath));
+    m_textStarts.push_back(m_texts.size());
+    m_texts.squeeze();
 
     for (int e = 0; e < int(m_entries.size()); ++e)
-        m_terms.push_back({m_entries[size_t(e)].title, m_entries[size_t(e)].key, e, false, {}});
+        m_terms.push_back({m_entries[size_t(e)].title, m_entries[size_t(e)].key, e, false});
     // Databases built before aliases and pinyin keys existed still search by title and text.
     if (tableExists(db.get(), "JMAlias")) {
         readRows(db.get(), "select ALIAS, TITLE from JMAlias", [&](sqlite3_stmt *stmt) {
@@ -524,40 +466,78 @@ bool DreamSearch::load(const QString &databasePath, QString *error)
             const int entry = m_entryByTitle.value(foldTerm(trimText(readColumn(stmt, 1))), -1);
             if (entry < 0 || foldTerm(alias).isEmpty())
                 return;
-            m_terms.push_back({alias, foldTerm(alias), entry, true, {}});
+            m_terms.push_back({alias, foldTerm(alias), entry, true});
             ++m_entries[size_t(entry)].aliases;
         });
     }
     if (tableExists(db.get(), "JMPinyin")) {
-        QHash<QString, QString> keys;
+        QHash<QString, int> termByText;
+        for (int t = 0; t < int(m_terms.size()); ++t)
+            termByText.insert(m_terms[size_t(t)].text, t);
+        std::unordered_map<std::u16string_view, quint16> syllableNumbers;
         readRows(db.get(), "select TERM, SYLLABLES from JMPinyin", [&](sqlite3_stmt *stmt) {
-            keys.insert(trimText(readColumn(stmt, 0)), readColumn(stmt, 1));
+            const int t = termByText.value(trimText(readColumn(stmt, 0)), -1);
+            if (t >= 0 && m_terms[size_t(t)].pinyinCount == 0)
+                addPinyin(m_terms[size_t(t)], readColumn(stmt, 1), syllableNumbers);
         });
-        for (Term &term : m_terms)
-            term.pinyin = Pinyin::parseKey(keys.value(term.text));
     }
-
-    qsizetype total = 0;
-    for (const QString &text : std::as_const(texts))
-        total += text.size() + 1;
-    m_texts.reserve(total);
-    m_textStarts.reserve(texts.size() + 1);
-    for (const QString &text : std::as_const(texts)) {
-        m_textStarts.push_back(m_texts.size());
-        m_texts += text;
-        m_texts += QChar(0);
-    }
-    m_textStarts.push_back(m_texts.size());
     finishIndex();
     m_loaded = true;
     return true;
 }
 
+// "bai|bo she/yi|tuo/chi" (see Pinyin::key) into numbered syllables.
+void DreamSearch::addPinyin(Term &term, QStringView key,
+                            std::unordered_map<std::u16string_view, quint16> &syllableNumbers)
+{
+    term.pinyinFirst = quint32(m_pinyinChars.size());
+    auto number = [&](QStringView syllable) {
+        const std::u16string_view view = u16(syllable);
+        if (const auto found = syllableNumbers.find(view); found != syllableNumbers.end())
+            return found->second;
+        m_syllables << syllable.toString();
+        const auto added = quint16(m_syllables.size() - 1);
+        // The list's strings keep their characters where they are.
+        syllableNumbers.emplace(u16(m_syllables.constLast()), added);
+        return added;
+    };
+    for (const QStringView token : key.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        PinyinChar c;
+        c.first = quint32(m_readings.size());
+        if (token != QLatin1String("-")) {
+            const qsizetype bar = token.indexOf(QLatin1Char('|'));
+            for (const QStringView s : (bar < 0 ? token : token.left(bar)).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+                m_readings.push_back(number(s));
+                ++c.common;
+            }
+            if (bar >= 0) {
+                for (const QStringView s : token.mid(bar + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+                    m_readings.push_back(number(s));
+                    ++c.rare;
+                }
+            }
+        }
+        m_pinyinChars.push_back(c);
+        ++term.pinyinCount;
+    }
+}
+
+int DreamSearch::firstTermWithKey(QStringView key) const
+{
+    const auto found = m_termByKey.find(u16(key));
+    return found == m_termByKey.end() ? -1 : found->second;
+}
+
 void DreamSearch::finishIndex()
 {
-    for (int t = 0; t < int(m_terms.size()); ++t) {
-        m_termsByKey[m_terms[size_t(t)].key] << t;
-        m_longestTerm = std::max(m_longestTerm, m_terms[size_t(t)].key.size());
+    for (int t = int(m_terms.size()) - 1; t >= 0; --t) {
+        Term &term = m_terms[size_t(t)];
+        const auto [slot, added] = m_termByKey.try_emplace(u16(term.key), t);
+        if (!added) {
+            term.nextSameKey = slot->second;
+            slot->second = t;
+        }
+        m_longestTerm = std::max(m_longestTerm, term.key.size());
     }
     for (const Entry &entry : m_entries) {
         m_titleStarts.push_back(m_titles.size());
@@ -572,26 +552,34 @@ void DreamSearch::finishIndex()
         }
     }
     m_titleStarts.push_back(m_titles.size());
-    // A subject that other titles build on (蛇 in 白蛇, 被蛇咬) is a common one.
-    for (Entry &entry : m_entries) {
-        for (qsizetype at = m_titles.indexOf(entry.key); at >= 0; at = m_titles.indexOf(entry.key, at + 1)) {
-            const qsizetype other = indexOfPosition(m_titleStarts, at);
-            if (m_entries[size_t(other)].key != entry.key)
-                ++entry.family;
-            at = m_titleStarts[size_t(other) + 1] - 1;
+    // A subject that other titles build on (蛇 in 白蛇, 被蛇咬) is a common one:
+    // every shorter title inside a title counts once.
+    QSet<int> inside;
+    for (int e = 0; e < int(m_entries.size()); ++e) {
+        const QString &key = m_entries[size_t(e)].key;
+        inside.clear();
+        for (qsizetype start = 0; start < key.size(); ++start) {
+            for (qsizetype length = 1; start + length <= key.size() && length < key.size(); ++length) {
+                for (int t = firstTermWithKey(QStringView(key).mid(start, length)); t >= 0; t = m_terms[size_t(t)].nextSameKey) {
+                    if (!m_terms[size_t(t)].alias)
+                        inside.insert(m_terms[size_t(t)].entry);
+                }
+            }
         }
+        for (const int other : std::as_const(inside))
+            ++m_entries[size_t(other)].family;
     }
     m_pinyinStarts.assign(26, {});
     for (int t = 0; t < int(m_terms.size()); ++t) {
-        const QList<Pinyin::Syllables> &chars = m_terms[size_t(t)].pinyin;
-        for (int i = 0; i < int(chars.size()); ++i) {
+        const Term &term = m_terms[size_t(t)];
+        for (int i = 0; i < term.pinyinCount; ++i) {
+            const PinyinChar &c = m_pinyinChars[term.pinyinFirst + quint32(i)];
             std::array<bool, 26> letters{};
-            for (const QStringList *list : {&chars.at(i).common, &chars.at(i).rare}) {
-                for (const QString &reading : *list) {
-                    const char16_t first = reading.isEmpty() ? 0 : reading.at(0).unicode();
-                    if (first >= u'a' && first <= u'z')
-                        letters[size_t(first - u'a')] = true;
-                }
+            for (quint32 r = c.first; r < c.first + c.common + c.rare; ++r) {
+                const QString &reading = m_syllables.at(m_readings[r]);
+                const char16_t first = reading.isEmpty() ? 0 : reading.at(0).unicode();
+                if (first >= u'a' && first <= u'z')
+                    letters[size_t(first - u'a')] = true;
             }
             for (size_t l = 0; l < letters.size(); ++l) {
                 if (letters[l])
@@ -684,7 +672,7 @@ bool DreamSearch::rankedBefore(const Candidate &a, const Candidate &b) const
 
 void DreamSearch::matchExact(const QString &query, QHash<int, Candidate> &found) const
 {
-    for (const int t : m_termsByKey.value(query)) {
+    for (int t = firstTermWithKey(query); t >= 0; t = m_terms[size_t(t)].nextSameKey) {
         const Term &term = m_terms[size_t(t)];
         const QString &title = m_entries[size_t(term.entry)].title;
         offer(found, {term.entry, term.alias ? Match::Alias : Match::Exact, {}, term.text,
@@ -712,18 +700,18 @@ void DreamSearch::matchNarrative(const QString &subject, QHash<int, Candidate> &
     {
         qsizetype start;
         qsizetype length;
-        const QList<int> *terms; // null for a stop word
+        int firstTerm; // -1 for a stop word
         bool covered = false;
     };
     std::vector<Piece> pieces;
     const qsizetype n = subject.size();
     for (qsizetype i = 0; i < n; ++i) {
         for (qsizetype length = std::min(m_longestTerm, n - i); length >= 1; --length) {
-            const QString word = subject.mid(i, length);
-            if (const auto terms = m_termsByKey.constFind(word); terms != m_termsByKey.cend())
-                pieces.push_back({i, length, &terms.value()});
+            const QStringView word = QStringView(subject).mid(i, length);
+            if (const int first = firstTermWithKey(word); first >= 0)
+                pieces.push_back({i, length, first});
             else if (length > 1 && narrativeStopWords.contains(word))
-                pieces.push_back({i, length, nullptr});
+                pieces.push_back({i, length, -1});
         }
     }
     // A piece inside a longer one is read as part of it: its own entry ranks lower.
@@ -738,15 +726,15 @@ void DreamSearch::matchNarrative(const QString &subject, QHash<int, Candidate> &
     }
     QStringList words;
     for (const Piece &piece : pieces) {
-        if (piece.terms && !piece.covered)
+        if (piece.firstTerm >= 0 && !piece.covered)
             words << subject.mid(piece.start, piece.length);
     }
     words.removeDuplicates();
     for (const Piece &piece : pieces) {
-        if (!piece.terms)
+        if (piece.firstTerm < 0)
             continue;
         const QString word = subject.mid(piece.start, piece.length);
-        for (const int t : *piece.terms) {
+        for (int t = piece.firstTerm; t >= 0; t = m_terms[size_t(t)].nextSameKey) {
             const Term &term = m_terms[size_t(t)];
             QStringList highlight{word};
             for (const QString &other : std::as_const(words)) {
@@ -762,6 +750,79 @@ void DreamSearch::matchNarrative(const QString &subject, QHash<int, Candidate> &
     }
 }
 
+// Whether the letters spell the term's characters from one of them on, each by
+// its whole reading, its initial, or (last) the start of its reading. Mixed
+// spellings need one whole syllable: initials alone are the InitialsOnly mode.
+DreamSearch::PinyinMatch DreamSearch::matchSyllables(const Term &term, int start, QStringView letters, int mode,
+                                                     std::vector<int> &scratch) const
+{
+    const PinyinChar *chars = m_pinyinChars.data() + term.pinyinFirst;
+    const int m = term.pinyinCount;
+    const int n = int(letters.size());
+    const int width = n + 1;
+    // cell(i, j, whole): least rare readings to spell characters start..i-1 with
+    // the first j letters, whole telling whether a whole syllable was used.
+    scratch.assign(size_t(m + 1 - start) * size_t(width) * 2, notFound);
+    auto cell = [&](int i, int j, int whole) -> int & {
+        return scratch[(size_t(i - start) * size_t(width) + size_t(j)) * 2 + size_t(whole)];
+    };
+    auto relax = [&](int i, int j, int whole, int cost) { cell(i, j, whole) = std::min(cell(i, j, whole), cost); };
+    cell(start, 0, 0) = 0;
+    PinyinMatch best;
+    int bestScore = notFound;
+    auto finish = [&](int i, int cost, bool partial, int whole) {
+        if (mode == MixedPinyin && !whole)
+            return;
+        const bool toEnd = i == m;
+        const int score = (toEnd ? 0 : 1000) + cost * 10 + (partial ? 1 : 0);
+        if (score < bestScore) {
+            bestScore = score;
+            best = {true, toEnd, partial, cost};
+        }
+    };
+    for (int i = start; i < m; ++i) {
+        const PinyinChar &c = chars[i];
+        for (int j = 0; j < n; ++j) {
+            for (int whole = 0; whole < 2; ++whole) {
+                const int cost = cell(i, j, whole);
+                if (cost == notFound)
+                    continue;
+                if (c.common + c.rare == 0) {
+                    relax(i + 1, j, whole, cost);
+                    continue;
+                }
+                const QStringView rest = letters.mid(j);
+                for (quint32 r = c.first; r < c.first + c.common + c.rare; ++r) {
+                    const QString &reading = m_syllables.at(m_readings[r]);
+                    const bool rare = r >= c.first + c.common;
+                    const int next = cost + (rare ? 1 : 0);
+                    if (mode != InitialsOnly) {
+                        if (rest.startsWith(reading))
+                            relax(i + 1, j + int(reading.size()), 1, next);
+                        else if (rest.size() >= 2 && reading.size() > rest.size() && QStringView(reading).startsWith(rest))
+                            finish(i + 1, next, true, 1); // a single letter is an initial, below
+                    }
+                    // Initials through readings nobody uses any more would match almost anything.
+                    if (mode == FullPinyin || rare)
+                        continue;
+                    const QStringView initial = initialOf(reading);
+                    for (qsizetype len = 1; len <= initial.size(); ++len) {
+                        if (len < reading.size() && rest.startsWith(initial.left(len)))
+                            relax(i + 1, j + int(len), whole, next);
+                    }
+                }
+            }
+        }
+    }
+    for (int i = start + 1; i <= m; ++i) {
+        for (int whole = 0; whole < 2; ++whole) {
+            if (cell(i, n, whole) != notFound)
+                finish(i, cell(i, n, whole), false, whole);
+        }
+    }
+    return best;
+}
+
 void DreamSearch::matchPinyin(const QString &letters, QHash<int, Candidate> &found) const
 {
     if (letters.isEmpty() || letters.size() > longestPinyinQuery)
@@ -772,24 +833,25 @@ void DreamSearch::matchPinyin(const QString &letters, QHash<int, Candidate> &fou
         // Inside a term only whole syllables count: single letters there match too much.
         if (start > 0 && letters.size() < 2)
             continue;
-        const QStringList words = term.alias ? QStringList{term.text, m_entries[size_t(term.entry)].title}
-                                             : QStringList{term.text};
         auto coverage = [start](const PinyinMatch &match) { return start > 0 ? 2 : (match.whole ? 0 : 1); };
-        const PinyinMatch full = matchSyllables(term.pinyin, start, letters, PinyinMode::Full, scratch);
+        auto words = [&] {
+            return term.alias ? QStringList{term.text, m_entries[size_t(term.entry)].title} : QStringList{term.text};
+        };
+        const PinyinMatch full = matchSyllables(term, start, letters, FullPinyin, scratch);
         if (full.found) {
-            offer(found, {term.entry, Match::Pinyin, {0, full.partial ? 1 : 0, coverage(full), full.rare}, term.text, words});
+            offer(found, {term.entry, Match::Pinyin, {0, full.partial ? 1 : 0, coverage(full), full.rare}, term.text, words()});
             continue;
         }
         if (start > 0)
             continue;
-        const PinyinMatch initials = matchSyllables(term.pinyin, start, letters, PinyinMode::Initials, scratch);
+        const PinyinMatch initials = matchSyllables(term, start, letters, InitialsOnly, scratch);
         if (initials.found && (initials.whole || letters.size() >= 2)) {
-            offer(found, {term.entry, Match::Initials, {0, coverage(initials), initials.rare, 0}, term.text, words});
+            offer(found, {term.entry, Match::Initials, {0, coverage(initials), initials.rare, 0}, term.text, words()});
             continue;
         }
-        const PinyinMatch mixed = matchSyllables(term.pinyin, start, letters, PinyinMode::Mixed, scratch);
+        const PinyinMatch mixed = matchSyllables(term, start, letters, MixedPinyin, scratch);
         if (mixed.found)
-            offer(found, {term.entry, Match::Pinyin, {1, mixed.partial ? 1 : 0, coverage(mixed), mixed.rare}, term.text, words});
+            offer(found, {term.entry, Match::Pinyin, {1, mixed.partial ? 1 : 0, coverage(mixed), mixed.rare}, term.text, words()});
     }
 }
 

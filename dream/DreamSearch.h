@@ -7,6 +7,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The dream search: an index over the titles, aliases, pinyin keys and decoded
@@ -87,10 +89,14 @@ private:
     QString textOf(int entry) const;
     QStringView textView(int entry) const;
     void finishIndex();
+    void addPinyin(Term &term, QStringView key, std::unordered_map<std::u16string_view, quint16> &syllableNumbers);
+    int firstTermWithKey(QStringView key) const;
     void matchExact(const QString &query, QHash<int, Candidate> &found) const;
     void matchTitles(const QString &subject, QHash<int, Candidate> &found) const;
     void matchNarrative(const QString &subject, QHash<int, Candidate> &found) const;
     void matchPinyin(const QString &letters, QHash<int, Candidate> &found) const;
+    struct PinyinMatch;
+    PinyinMatch matchSyllables(const Term &term, int start, QStringView letters, int mode, std::vector<int> &scratch) const;
     void matchFullText(const QString &subject, QHash<int, Candidate> &found) const;
     Hit hitOf(const Candidate &candidate) const;
     static void offer(QHash<int, Candidate> &found, Candidate candidate);
@@ -103,7 +109,9 @@ private:
     QStringList m_categories;
     std::vector<Entry> m_entries;
     std::vector<Term> m_terms;
-    QHash<QString, QList<int>> m_termsByKey; // folded term -> terms
+    // Folded term -> its first term (Term::nextSameKey leads to the others); the
+    // views point into the terms' own keys, which never change once loaded.
+    std::unordered_map<std::u16string_view, int> m_termByKey;
     QHash<QString, int> m_entryByTitle;      // folded title -> entry
     qsizetype m_longestTerm = 0;
     QString m_texts;                         // every decoded text, each followed by a NUL
@@ -112,4 +120,7 @@ private:
     std::vector<qsizetype> m_titleStarts;
     QHash<char32_t, int> m_titleCharCounts;  // in how many titles a character occurs
     std::vector<std::vector<std::pair<int, int>>> m_pinyinStarts; // letter -> (term, character)
+    std::vector<PinyinChar> m_pinyinChars; // of every term, one after another
+    std::vector<quint16> m_readings;       // syllable numbers of every character
+    QStringList m_syllables;
 };

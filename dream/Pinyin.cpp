@@ -53,24 +53,4 @@ QString key(const QList<Syllables> &characters)
     return tokens.join(QLatin1Char(' '));
 }
 
-QList<Syllables> parseKey(QStringView key)
-{
-    QList<Syllables> characters;
-    for (const QStringView token : key.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        Syllables c;
-        if (token != QLatin1String("-")) {
-            const qsizetype bar = token.indexOf(QLatin1Char('|'));
-            const QStringView common = bar < 0 ? token : token.left(bar);
-            for (const QStringView s : common.split(QLatin1Char('/'), Qt::SkipEmptyParts))
-                c.common << s.toString();
-            if (bar >= 0) {
-                for (const QStringView s : token.mid(bar + 1).split(QLatin1Char('/'), Qt::SkipEmptyParts))
-                    c.rare << s.toString();
-            }
-        }
-        characters << c;
-    }
-    return characters;
-}
-
 } // namespace Pinyin

@@ -26,6 +26,5 @@ struct Syllables
     QStringList rare;
 };
 QString key(const QList<Syllables> &characters);
-QList<Syllables> parseKey(QStringView key);
 
 } // namespace Pinyin
