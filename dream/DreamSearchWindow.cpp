@@ -20,6 +20,8 @@ QPointer<DreamSearchWindow> FrmDreamSearch;
 namespace {
 
 const QString entryScheme = QStringLiteral("entry");
+const QString unreadableData = QStringLiteral("无法读取梦境数据，暂时不能搜索。");
+constexpr int longestShownQuery = 20;
 const QString categoryScheme = QStringLiteral("category");
 const QColor markedBackground(255, 214, 102);
 const QColor markedText(96, 32, 0);
@@ -83,7 +85,7 @@ DreamSearchWindow::DreamSearchWindow(QWidget *parent, const QString &storePath)
     refreshHistory();
     refreshFavourites();
     if (!m_index->loaded())
-        ui->LabelStatus->setText(QStringLiteral("无法读取梦境数据，暂时不能搜索。"));
+        ui->LabelStatus->setText(unreadableData);
     else if (!m_store->available())
         storeFailed();
 
@@ -115,6 +117,10 @@ void DreamSearchWindow::SearchNow()
     m_typingTimer->stop();
     const QString query = ui->EditSearch->text();
     m_shownQuery = query;
+    if (!m_index->loaded()) {
+        ui->LabelStatus->setText(unreadableData);
+        return;
+    }
     if (DreamSearch::normalizeQuery(query).isEmpty() && DreamSearch::foldQuery(query).isEmpty()) {
         ui->ListResults->clear();
         ui->StackResults->setCurrentWidget(ui->PageResults);
@@ -151,8 +157,11 @@ void DreamSearchWindow::showNothingFound(const QString &query)
 {
     ui->ListResults->clear();
     const QStringList nearest = m_index->suggestions(query);
+    QString shown = trimText(query).simplified();
+    if (shown.size() > longestShownQuery)
+        shown = shown.left(longestShownQuery) + QStringLiteral("…");
     QString html = QStringLiteral("<p>没有找到与“%1”相符的梦境。换个说法试试，比如只写梦里最主要的人或物。</p>")
-                       .arg(DreamSearch::normalizeQuery(query).toHtmlEscaped());
+                       .arg(shown.toHtmlEscaped());
     if (!nearest.isEmpty())
         html += QStringLiteral("<p>意思相近的梦境：<br>%1</p>").arg(links(entryScheme, nearest));
     if (!m_index->categories().isEmpty())
