@@ -57,8 +57,10 @@ struct DreamSearch::Candidate
 namespace {
 
 // Time words and the like that hold a title's character without meaning it
-// (天 in 昨天); a description is segmented with them so they absorb it.
+// (天 in 昨天), and 自己, which in a told dream is the dreamer, not the subject;
+// a description is segmented with them so they absorb what they hold.
 const QStringList narrativeStopWords = {
+    QStringLiteral("自己"), QStringLiteral("我自己"),
     QStringLiteral("今天"), QStringLiteral("昨天"), QStringLiteral("前天"), QStringLiteral("明天"),
     QStringLiteral("后天"), QStringLiteral("每天"), QStringLiteral("天天"), QStringLiteral("白天"),
     QStringLiteral("当天"), QStringLiteral("那天"), QStringLiteral("一天"), QStringLiteral("几天"),
@@ -708,10 +710,10 @@ void DreamSearch::matchNarrative(const QString &subject, QHash<int, Candidate> &
     for (qsizetype i = 0; i < n; ++i) {
         for (qsizetype length = std::min(m_longestTerm, n - i); length >= 1; --length) {
             const QStringView word = QStringView(subject).mid(i, length);
-            if (const int first = firstTermWithKey(word); first >= 0)
-                pieces.push_back({i, length, first});
-            else if (length > 1 && narrativeStopWords.contains(word))
+            if (length > 1 && narrativeStopWords.contains(word))
                 pieces.push_back({i, length, -1});
+            else if (const int first = firstTermWithKey(word); first >= 0)
+                pieces.push_back({i, length, first});
         }
     }
     // A piece inside a longer one is read as part of it: its own entry ranks lower.
