@@ -554,6 +554,14 @@ void DreamSearch::finishIndex()
         }
     }
     m_titleStarts.push_back(m_titles.size());
+    QList<uint> chars;
+    for (int e = 0; e < int(m_entries.size()); ++e) {
+        chars = textView(e).toUcs4();
+        std::sort(chars.begin(), chars.end());
+        chars.erase(std::unique(chars.begin(), chars.end()), chars.end());
+        for (const uint c : std::as_const(chars))
+            m_entriesWithCharacter[char32_t(c)].push_back(e);
+    }
     // A subject that other titles build on (蛇 in 白蛇, 被蛇咬) is a common one:
     // every shorter title inside a title counts once.
     QSet<int> inside;
@@ -859,25 +867,26 @@ void DreamSearch::matchPinyin(const QString &letters, QHash<int, Candidate> &fou
 
 void DreamSearch::matchFullText(const QString &subject, QHash<int, Candidate> &found) const
 {
-    constexpr int enough = 3;
-    int count = 0;
-    qsizetype entry = -1;
-    auto flush = [&] {
-        if (entry >= 0)
-            offer(found, {int(entry), Match::FullText, {-count, 0, 0, 0}, subject, {subject}});
-    };
-    for (qsizetype at = m_texts.indexOf(subject); at >= 0; at = m_texts.indexOf(subject, at + subject.size())) {
-        const qsizetype here = indexOfPosition(m_textStarts, at);
-        if (here != entry) {
-            flush();
-            entry = here;
-            count = 0;
-        }
-        // Past a few mentions the count says no more; the rest of the text is skipped.
-        if (++count == enough)
-            at = m_textStarts[size_t(entry) + 1] - subject.size();
+    // Only the texts holding the subject's rarest character can hold the subject.
+    const std::vector<int> *candidates = nullptr;
+    for (const char32_t c : subject.toUcs4()) {
+        const auto entries = m_entriesWithCharacter.constFind(c);
+        if (entries == m_entriesWithCharacter.cend())
+            return;
+        if (!candidates || entries->size() < candidates->size())
+            candidates = &entries.value();
     }
-    flush();
+    if (!candidates)
+        return;
+    constexpr int enough = 3; // past a few mentions the count says no more
+    for (const int entry : *candidates) {
+        const QStringView text = textView(entry);
+        int count = 0;
+        for (qsizetype at = text.indexOf(subject); at >= 0 && count < enough; at = text.indexOf(subject, at + subject.size()))
+            ++count;
+        if (count > 0)
+            offer(found, {entry, Match::FullText, {-count, 0, 0, 0}, subject, {subject}});
+    }
 }
 
 DreamSearch::Hit DreamSearch::hitOf(const Candidate &candidate) const
@@ -948,7 +957,6 @@ QList<DreamSearch::Hit> DreamSearch::search(const QString &text, int limit) cons
             matchExact(subject, found);
         matchTitles(subject, found);
         matchNarrative(subject, found);
-        matchFullText(subject, found);
     }
     QString letters = Pinyin::queryLetters(folded);
     for (const QString &verb : pinyinDreamVerbs) {
@@ -958,6 +966,9 @@ QList<DreamSearch::Hit> DreamSearch::search(const QString &text, int limit) cons
         }
     }
     matchPinyin(letters, found);
+    // The texts rank last: with enough hits already they could add none.
+    if (!subject.isEmpty() && found.size() < limit)
+        matchFullText(subject, found);
 
     std::vector<Candidate> ranked;
     ranked.reserve(size_t(found.size()));

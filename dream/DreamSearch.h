@@ -119,6 +119,7 @@ private:
     QString m_titles;                        // every folded title, each followed by a NUL
     std::vector<qsizetype> m_titleStarts;
     QHash<char32_t, int> m_titleCharCounts;  // in how many titles a character occurs
+    QHash<char32_t, std::vector<int>> m_entriesWithCharacter; // whose texts hold it, in order
     std::vector<std::vector<std::pair<int, int>>> m_pinyinStarts; // letter -> (term, character)
     std::vector<PinyinChar> m_pinyinChars; // of every term, one after another
     std::vector<quint16> m_readings;       // syllable numbers of every character
