@@ -9,6 +9,7 @@
 #include "app/Untmain.h"
 #include "data/uShare.h"
 #include "dream/DreamSearchWindow.h"
+#include "widgets/Controls.h"
 #include "support/RecordingPlatform.h"
 
 #include <QApplication>
@@ -43,9 +44,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     installFontSubstitutes();
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QApplication::setFont(songFont());
     setAppPath(QStringLiteral(VELMORA_PROGRAM_DIR));
     setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
     RecordingPlatform platform;
