@@ -19,6 +19,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     demo categories
     demo dream --exact 掉牙
     demo dream --like 白蛇
+    demo search 昨晚梦见牙掉了
     demo month 2026 12
     demo bone 1990 5 15 8
     exit 0

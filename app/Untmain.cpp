@@ -14,6 +14,7 @@
 #include "widgets/JpegImage.h"
 #include "calendar/DateWin.h"
 #include "data/Platform.h"
+#include "dream/DreamSearchWindow.h"
 #include "dream/Untheart.h"
 #include "dream/Unthearjx.h"
 #include "dream/Untmomo.h"
@@ -132,6 +133,7 @@ void TFrmmain::buildPanels()
     RzBitBtn6 = addCommandButton("RzBitBtn6", QStringLiteral("缘分测试"), 13, 3, 230);
     RzBitBtn7 = addCommandButton("RzBitBtn7", QStringLiteral("经典日历"), 6, 83, 230);
     RzBitBtn8 = addCommandButton("RzBitBtn8", QStringLiteral("星座配对"), 10, 83, 154);
+    RzBitBtn9 = addCommandButton("RzBitBtn9", QStringLiteral("梦境搜索"), 14, 3, 306);
     RzBitBtn10 = addCommandButton("RzBitBtn10", QStringLiteral("退出系统"), 2, 83, 306);
     // Tab order follows the designed order, which is not the grid's.
     QWidget::setTabOrder(RzBitBtn1, RzBitBtn2);
@@ -141,7 +143,8 @@ void TFrmmain::buildPanels()
     QWidget::setTabOrder(RzBitBtn5, RzBitBtn6);
     QWidget::setTabOrder(RzBitBtn6, RzBitBtn7);
     QWidget::setTabOrder(RzBitBtn7, RzBitBtn8);
-    QWidget::setTabOrder(RzBitBtn8, RzBitBtn10);
+    QWidget::setTabOrder(RzBitBtn8, RzBitBtn9);
+    QWidget::setTabOrder(RzBitBtn9, RzBitBtn10);
     connect(RzBitBtn1, &QToolButton::clicked, this, &TFrmmain::N8Click);
     connect(RzBitBtn2, &QToolButton::clicked, this, &TFrmmain::N9Click);
     connect(RzBitBtn3, &QToolButton::clicked, this, &TFrmmain::Q1Click);
@@ -150,6 +153,7 @@ void TFrmmain::buildPanels()
     connect(RzBitBtn6, &QToolButton::clicked, this, &TFrmmain::N15Click);
     connect(RzBitBtn7, &QToolButton::clicked, this, &TFrmmain::R1Click);
     connect(RzBitBtn8, &QToolButton::clicked, this, &TFrmmain::X1Click);
+    connect(RzBitBtn9, &QToolButton::clicked, this, &TFrmmain::N17Click);
     connect(RzBitBtn10, &QToolButton::clicked, this, &TFrmmain::RzBitBtn10Click);
 
     RzBitBtn11 = addRecommendButton("RzBitBtn11", QStringLiteral("Tavisol[荐]"), 382);
@@ -261,6 +265,7 @@ void TFrmmain::buildMenu()
     item(reckon, "N8", QStringLiteral("解梦传说(&N)"), QKeySequence(QStringLiteral("Ctrl+N")), &TFrmmain::N8Click);
     item(reckon, "N9", QStringLiteral("周公解析(&X)"), QKeySequence(Qt::Key_F5), &TFrmmain::N9Click);
     item(reckon, "Q1", QStringLiteral("解梦全书(&Q)"), QKeySequence(QStringLiteral("Ctrl+Q")), &TFrmmain::Q1Click);
+    item(reckon, "N17", QStringLiteral("梦境搜索(&F)"), QKeySequence(QStringLiteral("Ctrl+F")), &TFrmmain::N17Click);
     reckon->addSeparator();
     item(reckon, "N11", QStringLiteral("手机测算(&S)"), {}, &TFrmmain::N11Click);
     item(reckon, "q2", QStringLiteral("骨重分析(&Q)"), {}, &TFrmmain::q2Click);
@@ -321,6 +326,11 @@ void TFrmmain::Q1Click()
     TFrmbook *book = replaceWindow(Frmbook);
     book->setHiddenParts(Paneleft, Image1);
     book->show();
+}
+
+void TFrmmain::N17Click()
+{
+    replaceWindow(FrmDreamSearch)->show();
 }
 
 void TFrmmain::N11Click()

@@ -43,6 +43,7 @@ public:
     QToolButton *RzBitBtn6 = nullptr;
     QToolButton *RzBitBtn7 = nullptr;
     QToolButton *RzBitBtn8 = nullptr;
+    QToolButton *RzBitBtn9 = nullptr;
     QToolButton *RzBitBtn10 = nullptr;
     QPushButton *RzBitBtn11 = nullptr;
     QPushButton *RzBitBtn12 = nullptr;
@@ -55,6 +56,7 @@ public:
     void N8Click();
     void N9Click();
     void Q1Click();
+    void N17Click();
     void N11Click();
     void q2Click();
     void X1Click();

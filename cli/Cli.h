@@ -53,6 +53,7 @@ HolidayCalendar installedHolidays();
 int cliCategories(const QStringList &args);
 int cliEntries(const QStringList &args);
 int cliDream(const QStringList &args);
+int cliSearch(const QStringList &args);
 int cliLegends(const QStringList &args);
 int cliBone(const QStringList &args);
 int cliPhone(const QStringList &args);

@@ -3,6 +3,7 @@ velmora_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
     libsqlite3-dev libjpeg62-turbo-dev libical-dev
+    libicu-dev libbz2-dev unicode-data
     fonts-noto-cjk fonts-arphic-ukai fonts-dejavu-core fonts-urw-base35
     dpkg-dev desktop-file-utils appstream bash-completion groff-base qt6-svg-dev
 )

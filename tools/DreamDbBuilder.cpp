@@ -1,4 +1,5 @@
 #include "tools/DreamDbBuilder.h"
+#include "tools/UnihanReadings.h"
 
 #include "data/GbkText.h"
 #include "data/uShare.h"
@@ -30,6 +31,7 @@ struct TableSchema
     const char *name;
     std::vector<Column> columns;
     std::vector<const char *> key; // columns whose values together must be unique
+    const char *source = nullptr;  // source file name when it is not the table's
 };
 
 const std::vector<TableSchema> &schemas()
@@ -45,6 +47,8 @@ const std::vector<TableSchema> &schemas()
         {"chenggu3", {{"day", ColumnType::Text}, {"weight", ColumnType::Number}}, {"day"}},
         {"chenggu4", {{"time", ColumnType::Text}, {"weight", ColumnType::Number}}, {"time"}},
         {"chenggu", {{"weight", ColumnType::Text}, {"content", ColumnType::Text}}, {"weight"}},
+        // Other names people give an entry's subject; the search reads them.
+        {"JMAlias", {{"ALIAS", ColumnType::Text}, {"TITLE", ColumnType::Text}}, {"ALIAS"}, "aliases"},
     };
     return tables;
 }
@@ -94,7 +98,8 @@ bool readTable(const TableSchema &schema, const QString &sourceDir, std::vector<
                QStringList &errors)
 {
     const int errorsBefore = int(errors.size());
-    for (const QString &path : sourceFiles(sourceDir, QString::fromLatin1(schema.name))) {
+    const char *source = schema.source ? schema.source : schema.name;
+    for (const QString &path : sourceFiles(sourceDir, QString::fromLatin1(source))) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             errors << QStringLiteral("%1: cannot be read").arg(path);
@@ -140,6 +145,31 @@ bool readTable(const TableSchema &schema, const QString &sourceDir, std::vector<
     return errors.size() == errorsBefore;
 }
 
+// Text keys as the database compares them: trimmed, without regard to case.
+QString comparisonKey(const QString &value)
+{
+    return trimText(value).toLower();
+}
+
+// An alias names an existing entry and is no entry's title itself, so that a
+// word never leads to two different entries.
+bool checkAliases(const std::vector<SourceRow> &aliases, const std::vector<SourceRow> &entries, QStringList &errors)
+{
+    QSet<QString> titles;
+    for (const SourceRow &entry : entries)
+        titles.insert(comparisonKey(entry.values.at(0)));
+    const int errorsBefore = int(errors.size());
+    for (const SourceRow &row : aliases) {
+        const QString where = QStringLiteral("%1:%2").arg(row.file).arg(row.line);
+        if (titles.contains(comparisonKey(row.values.at(0))))
+            errors << QStringLiteral("%1: alias %2 is the title of an entry").arg(where, trimText(row.values.at(0)));
+        if (!titles.contains(comparisonKey(row.values.at(1))))
+            errors << QStringLiteral("%1: alias %2 names no entry: %3")
+                          .arg(where, trimText(row.values.at(0)), trimText(row.values.at(1)));
+    }
+    return errors.size() == errorsBefore;
+}
+
 bool checkRows(const TableSchema &schema, const std::vector<SourceRow> &rows,
                const QSet<QString> &categoryCodes, QStringList &errors)
 {
@@ -152,6 +182,7 @@ bool checkRows(const TableSchema &schema, const std::vector<SourceRow> &rows,
         }
     }
     const bool isEntries = qstrcmp(schema.name, "JMTable") == 0;
+    const QString keyNoun = qstrcmp(schema.name, "JMAlias") == 0 ? QStringLiteral("alias") : QStringLiteral("key");
     QHash<QString, QString> seenKeys; // key (case folded as the database compares) -> where
     for (const SourceRow &row : rows) {
         const QString where = QStringLiteral("%1:%2").arg(row.file).arg(row.line);
@@ -169,13 +200,13 @@ bool checkRows(const TableSchema &schema, const std::vector<SourceRow> &rows,
         }
         QStringList keyParts;
         for (int c : keyColumns)
-            keyParts << trimText(row.values.at(c)).toLower();
+            keyParts << comparisonKey(row.values.at(c));
         const QString key = keyParts.join(QChar(0));
         if (keyParts.join(QString()).isEmpty())
-            errors << QStringLiteral("%1: empty key").arg(where);
+            errors << QStringLiteral("%1: empty %2").arg(where, keyNoun);
         else if (seenKeys.contains(key))
-            errors << QStringLiteral("%1: duplicate key %2 (first at %3)")
-                          .arg(where, keyParts.join(QLatin1Char('/')), seenKeys.value(key));
+            errors << QStringLiteral("%1: duplicate %2 %3 (first at %4)")
+                          .arg(where, keyNoun, keyParts.join(QLatin1Char('/')), seenKeys.value(key));
         else
             seenKeys.insert(key, where);
         if (isEntries && !categoryCodes.contains(trimText(row.values.at(2))))
@@ -288,9 +319,38 @@ bool writeEntries(sqlite3 *db, const std::vector<SourceRow> &rows, QStringList &
                          }, errors);
 }
 
+// The pinyin key of every title and alias, for the search.
+bool writePinyin(sqlite3 *db, const std::vector<SourceRow> &entries, const std::vector<SourceRow> &aliases,
+                 const HanReadings &readings, QStringList &errors)
+{
+    if (!exec(db, QStringLiteral("CREATE TABLE JMPinyin (TERM TEXT COLLATE NOCASE, SYLLABLES TEXT)"), errors)
+        || !exec(db, QStringLiteral("CREATE INDEX JMPinyin_term ON JMPinyin (TERM)"), errors))
+        return false;
+    std::vector<SourceRow> terms;
+    for (const SourceRow &entry : entries)
+        terms.push_back({entry.file, entry.line, {trimText(entry.values.at(0))}});
+    for (const SourceRow &alias : aliases)
+        terms.push_back({alias.file, alias.line, {trimText(alias.values.at(0))}});
+    return insertRows(db, QStringLiteral("INSERT INTO JMPinyin VALUES (?,?)"), terms,
+                      [&readings](sqlite3_stmt *stmt, const SourceRow &row, int) {
+                          bindText(stmt, 1, row.values.at(0));
+                          bindText(stmt, 2, pinyinKeyOf(row.values.at(0), readings));
+                      }, errors);
+}
+
+const std::vector<SourceRow> &rowsOf(const std::vector<std::vector<SourceRow>> &tables, const char *name)
+{
+    for (size_t t = 0; t < schemas().size(); ++t) {
+        if (qstrcmp(schemas()[t].name, name) == 0)
+            return tables[t];
+    }
+    Q_UNREACHABLE();
+}
+
 } // namespace
 
-bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QStringList &errors)
+bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QStringList &errors,
+                        const QString &unihanPath)
 {
     if (!QFileInfo(sourceDir).isDir()) {
         errors << QStringLiteral("%1: no such source folder").arg(sourceDir);
@@ -309,8 +369,15 @@ bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QSt
         ok = checkRows(schema, rows, categoryCodes, errors) && ok;
         tables.push_back(std::move(rows));
     }
+    ok = ok && checkAliases(rowsOf(tables, "JMAlias"), rowsOf(tables, "JMTable"), errors);
     if (!ok)
         return false;
+    const HanReadings *readings = nullptr;
+    QString readingsError;
+    if (!unihanReadings(unihanPath, readings, readingsError)) {
+        errors << readingsError;
+        return false;
+    }
 
     const QString temporary = outputPath + QStringLiteral(".part");
     QFile::remove(temporary);
@@ -327,6 +394,7 @@ bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QSt
             ok = qstrcmp(schemas()[t].name, "JMTable") == 0 ? writeEntries(db.get(), tables[t], errors)
                                                              : writeTable(db.get(), schemas()[t], tables[t], errors);
         }
+        ok = ok && writePinyin(db.get(), rowsOf(tables, "JMTable"), rowsOf(tables, "JMAlias"), *readings, errors);
         ok = ok && exec(db.get(), QStringLiteral("COMMIT"), errors);
     }
     if (!ok) {

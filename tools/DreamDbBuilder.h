@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/UnihanReadings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,4 +10,7 @@
 // first line names the columns, tab-separated. In a field, \n stands for a line
 // break, \t for a tab and \\ for a backslash. Tables without source stay empty.
 // Errors name the file and line; on any error nothing is written.
-bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QStringList &errors);
+// aliases.tsv (ALIAS, TITLE) gives other names of entries; every title and
+// alias gets its pinyin key from the Unihan readings (JMPinyin).
+bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QStringList &errors,
+                        const QString &unihanPath = defaultUnihanReadingsPath());

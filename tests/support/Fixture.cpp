@@ -33,7 +33,7 @@ bool FixtureProgramDir::build(const QMap<QString, QString> &sources)
         out.write(it.value().toUtf8());
     }
     errors.clear();
-    return buildDreamDatabase(sourceDir, databasePath(), errors);
+    return buildDreamDatabase(sourceDir, databasePath(), errors, QStringLiteral(VELMORA_UNIHAN_READINGS));
 }
 
 bool FixtureProgramDir::execute(const QString &sql)

@@ -624,6 +624,40 @@ void cmdHearts(QPainter &p)
     p.restore();
 }
 
+// A pillow under a rising crescent, read through a lens: finding last night's dream.
+void cmdPillowSearch(QPainter &p)
+{
+    QPainterPath pillow;
+    pillow.moveTo(1.8, 21.5);
+    pillow.cubicTo(1.6, 16.5, 5, 14.6, 9, 15.4);
+    pillow.cubicTo(13, 16.2, 17, 15.8, 21, 15.2);
+    pillow.cubicTo(25, 14.6, 27.6, 17.5, 27.2, 22);
+    pillow.cubicTo(26.8, 26.5, 23.5, 29, 19.5, 28.4);
+    pillow.cubicTo(15, 27.8, 11, 28.8, 7, 29.2);
+    pillow.cubicTo(3.5, 29.5, 2, 26.5, 1.8, 21.5);
+    pillow.closeSubpath();
+    fillStroke(p, pillow, vgrad(14, 30, col::cream, col::blueLight), kCmdLine);
+    p.setPen(inkPen(1.1, alpha(col::blue, 180)));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath seam;
+    seam.moveTo(5.5, 22.8);
+    seam.cubicTo(10.5, 21.4, 16, 23.2, 23, 21.6);
+    p.drawPath(seam);
+    fillStroke(p, crescentPath(QPointF(8.5, 8), 6.5, QPointF(11.8, 5.8), 5.6),
+               vgrad(1, 15, col::goldLight, col::gold), 1.3);
+    fillStroke(p, sparklePath(QPointF(15.2, 3.2), 2.4), col::gold, 0.9);
+    // Handle first, so the rim covers its end.
+    p.setPen(inkPen(4.4));
+    p.drawLine(QPointF(25.5, 15.5), QPointF(30, 20));
+    p.setPen(inkPen(2.3, col::vermilion));
+    p.drawLine(QPointF(26.1, 16.1), QPointF(29.4, 19.4));
+    fillStroke(p, circle(QPointF(21, 10), 6.8), alpha(col::cream, 170), 3.4);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(inkPen(1.6, col::gold));
+    p.drawEllipse(QPointF(21, 10), 6.8, 6.8);
+    fillStroke(p, starPath(QPointF(21, 10.4), 3.8, 1.6), col::vermilion, 0.9, col::vermilionDark);
+}
+
 // ---------------------------------------------------------------- 16 x 16 pictures
 
 constexpr qreal kSmallLine = 1.0;
@@ -1598,7 +1632,8 @@ int main(int argc, char **argv)
 
     using DrawFn = void (*)(QPainter &);
     const DrawFn commands[] = {cmdScroll, cmdOpenBook, cmdExit, cmdLantern, cmdMoonCloud, cmdPhone, cmdCalendar,
-                               cmdPagoda, cmdDreamSearch, cmdSteelyard, cmdConstellation, cmdLotus, cmdCoin, cmdHearts};
+                               cmdPagoda, cmdDreamSearch, cmdSteelyard, cmdConstellation, cmdLotus, cmdCoin, cmdHearts,
+                               cmdPillowSearch};
     const DrawFn tree[] = {treeSave, treeFolder, treePrint, treeSearch, treeStar, treeMoon, treeClose, treeNote, treeBookmark,
                            treeQuestion, treeHeart, treeClock, treeClosedBook, treeOpenBook, treeTag, treePage, treePageSelected};
 
