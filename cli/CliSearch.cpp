@@ -31,7 +31,6 @@ QJsonObject toJson(const DreamSearch::Hit &hit)
 
 int cliSearch(const QStringList &args)
 {
-    const QString usage = QStringLiteral("velmora-cli search [--limit N] [--json] TEXT");
     int limit = defaultLimit;
     bool json = false;
     QStringList words;
@@ -43,9 +42,9 @@ int cliSearch(const QStringList &args)
             bool ok = false;
             limit = i + 1 < args.size() ? args.at(++i).toInt(&ok) : 0;
             if (!ok || limit < 1 || limit > largestLimit)
-                return usageError(usage + QStringLiteral("\n  N is a number from 1 to %1").arg(largestLimit));
+                return badUsage(QStringLiteral("N is a number from 1 to %1").arg(largestLimit));
         } else if (arg.startsWith(QLatin1String("--")) && words.isEmpty()) {
-            return usageError(usage);
+            return badUsage();
         } else {
             words << arg;
         }
@@ -53,7 +52,7 @@ int cliSearch(const QStringList &args)
     // An unquoted dream told in several words is one text.
     const QString text = trimText(words.join(QLatin1Char(' ')));
     if (text.isEmpty())
-        return usageError(usage);
+        return badUsage();
 
     const auto index = DreamSearch::shared();
     if (!index->loaded())

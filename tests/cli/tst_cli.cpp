@@ -55,10 +55,10 @@ void CliTest::dreamLookups()
 
 void CliTest::substringOutputMatchesWindowLayout()
 {
-    const ProgramRun run = runProgram(programDirPath(QStringLiteral("velmora-cli")), {"dream", "--like", "掉牙"});
+    const ProgramRun run = runProgram(programDirPath(QStringLiteral("velmora-cli")), {"dream", "--like", "鬼压床"});
     QCOMPARE(run.status, 0);
     const QStringList lines = run.out.split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0), QStringLiteral("掉牙"));
+    QCOMPARE(lines.value(0), QStringLiteral("鬼压床"));
     QCOMPARE(lines.value(1), QString());
     QVERIFY(!lines.value(2).isEmpty());
     QVERIFY(run.out.endsWith(QStringLiteral("\n\n")));
