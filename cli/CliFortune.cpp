@@ -43,7 +43,7 @@ int cliBone(const QStringList &args)
 {
     const QString usage = QStringLiteral(
         "velmora-cli bone YEAR MONTH DAY HOUR\n"
-        "  YEAR 1900-2019, MONTH 正 ... 腊 or 1-12, DAY 初一 ... 三十 or 1-30, HOUR 0-23 (lunar date)");
+        "  YEAR 1900-2050, MONTH 正 ... 腊 or 1-12, DAY 初一 ... 三十 or 1-30, HOUR 0-23 (lunar date)");
     if (args.size() != 4)
         return usageError(usage);
     const QString year = trimText(args.at(0));

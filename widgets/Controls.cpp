@@ -2,7 +2,7 @@
 
 #include "widgets/JpegImage.h"
 
-#include <QPushButton>
+#include <QVariant>
 
 QFont pixelFont(const QString &family, int pixels, bool bold)
 {
@@ -17,13 +17,47 @@ QFont songFont(int pixels, bool bold)
     return pixelFont(QStringLiteral("宋体"), pixels, bold);
 }
 
-QPushButton *pictureButton(QWidget *parent, const char *name, const QString &caption, const QString &picture,
-                           const QRect &geometry)
+void applyPixelSizes(QWidget *form)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(QIcon(loadPixmap(picture)));
-    button->setIconSize(QSize(16, 16));
-    button->setGeometry(geometry);
-    return button;
+    QList<QWidget *> widgets{form};
+    // Parents before their children, so a child's own size is applied last.
+    widgets += form->findChildren<QWidget *>();
+    for (QWidget *widget : std::as_const(widgets)) {
+        const QVariant pixels = widget->property("pixelSize");
+        if (!pixels.isValid())
+            continue;
+        QFont font = widget->font();
+        font.setPixelSize(pixels.toInt());
+        widget->setFont(font);
+    }
+}
+
+PictureLabel::PictureLabel(QWidget *parent) : QLabel(parent)
+{
+}
+
+void PictureLabel::setPicture(const QString &name)
+{
+    m_picture = name;
+    setPixmap(loadPixmap(name));
+}
+
+PictureButton::PictureButton(QWidget *parent) : QPushButton(parent)
+{
+}
+
+void PictureButton::setPicture(const QString &name)
+{
+    m_picture = name;
+    setIcon(QIcon(loadPixmap(name)));
+}
+
+PictureToolButton::PictureToolButton(QWidget *parent) : QToolButton(parent)
+{
+}
+
+void PictureToolButton::setPicture(const QString &name)
+{
+    m_picture = name;
+    setIcon(QIcon(loadPixmap(name)));
 }

@@ -11,6 +11,7 @@
 #include "app/Untshez.h"
 #include "data/GbkText.h"
 #include "data/uShare.h"
+#include "widgets/Placement.h"
 #include "support/Fixture.h"
 #include "support/RecordingPlatform.h"
 #include "HttpTestServer.h"
@@ -200,7 +201,7 @@ void ShellWindowsTest::settingsWindowOpens()
     // The list opens on the first entry even while another skin is in use.
     QCOMPARE(Frmshez->RzComboBox1->currentText(), QStringLiteral("默认风格"));
     QCOMPARE(Frmshez->RzComboBox1->count(), 5);
-    QCOMPARE(Frmshez->pos(), QPoint(384, 246));
+    QCOMPARE(Frmshez->pos() - main->pos(), QPoint(384, 246) - designedMainPosition);
     main->N5Click();
     QVERIFY(!first);
     QVERIFY(Frmshez);
@@ -499,7 +500,7 @@ void ShellWindowsTest::informationWindows()
     QPointer<TAbout> about = About;
     QVERIFY(about && about->isVisible());
     QCOMPARE(about->windowTitle(), QStringLiteral("关于系统"));
-    QCOMPARE(about->pos(), QPoint(426, 337));
+    QCOMPARE(about->pos() - main->pos(), QPoint(426, 337) - designedMainPosition);
     for (QLabel *text : about->findChildren<QLabel *>()) {
         QVERIFY2(text->geometry().right() < about->width(), qPrintable(text->objectName()));
         if (!text->text().isEmpty() && !text->wordWrap())

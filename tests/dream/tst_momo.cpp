@@ -143,11 +143,11 @@ void LegendsWindowTest::dockingTakesTheClientRectangle()
     QVERIFY(panel.contentsRect() != panel.rect());
     QCOMPARE(m_window->geometry(), panel.contentsRect());
     QCOMPARE(m_window->AAScrollText1->size(), panel.contentsRect().size());
-    // It keeps the rectangle it was given.
-    const QRect docked = m_window->geometry();
+    // It follows the panel's later resizes.
     panel.resize(400, 260);
-    QCoreApplication::processEvents();
-    QCOMPARE(m_window->geometry(), docked);
+    QCOMPARE(m_window->geometry(), panel.contentsRect());
+    panel.resize(250, 150);
+    QCOMPARE(m_window->geometry(), panel.contentsRect());
     delete m_window.data();
 }
 
@@ -168,6 +168,16 @@ void LegendsWindowTest::mainWindowDocksTheLegends()
     QPointer<TFrmmomo> second = Frmmomo;
     QVERIFY(second && second->isVisible());
     QCOMPARE(second->geometry(), main.RzPanel1->contentsRect());
+
+    // No strip of the panel shows beside it after the main window grows or the
+    // left panel goes.
+    main.resize(main.width() + 120, main.height() + 80);
+    QCoreApplication::processEvents();
+    QCOMPARE(second->geometry(), main.RzPanel1->contentsRect());
+    main.Paneleft->hide();
+    main.Desk->layout()->activate();
+    QCOMPARE(second->geometry(), main.RzPanel1->contentsRect());
+    main.Paneleft->show();
 
     QTest::mouseDClick(second->AAScrollText1, Qt::LeftButton);
     QVERIFY(Frmmomo.isNull());
