@@ -1,5 +1,6 @@
 #include "app/DesktopPlatform.h"
 #include "app/Fonts.h"
+#include "app/Translations.h"
 #include "app/Untmain.h"
 #include "data/GbkText.h"
 #include "widgets/Controls.h"
@@ -12,10 +13,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     installFontSubstitutes();
+    installChineseTranslations();
     DesktopPlatform platform;
     if (!gbkAvailable()) {
         QMessageBox::critical(nullptr, QStringLiteral("Velmora"),
-                              QStringLiteral("This Qt build has no GBK text codec; Velmora cannot read its data."));
+                              QStringLiteral("此 Qt 版本不支持 GBK 文字编码，Velmora 无法读取它的数据。"));
         return 1;
     }
     QApplication::setFont(songFont());

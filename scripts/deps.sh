@@ -4,6 +4,7 @@ velmora_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
     libsqlite3-dev libjpeg62-turbo-dev
     fonts-noto-cjk fonts-arphic-ukai fonts-dejavu-core fonts-urw-base35
+    qt6-translations-l10n
 )
 velmora_install_missing() {
     local missing=()

@@ -8,6 +8,7 @@
 #include "app/Uabout.h"
 #include "app/Unt_servers.h"
 #include "app/Untmain.h"
+#include "app/Translations.h"
 #include "app/Untshez.h"
 #include "data/GbkText.h"
 #include "data/uShare.h"
@@ -18,14 +19,19 @@
 
 #include "Addresses.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +56,18 @@ void answerExitDialog(std::function<void(TFrmMsG *)> answer)
 
 void clickYes(TFrmMsG *dialog) { dialog->Button1->click(); }
 void clickNo(TFrmMsG *dialog) { dialog->Button2->click(); }
+
+// The captions of a dialog's labels and buttons.
+QStringList visibleTexts(QWidget *dialog)
+{
+    QStringList texts;
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        texts << button->text();
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        texts << label->text();
+    texts.removeAll(QString());
+    return texts;
+}
 
 QByteArray fileBytes(const QString &path)
 {
@@ -90,6 +108,7 @@ private slots:
     void bannerOffShowsThePicture();
 
     void informationWindows();
+    void qtDialogsSpeakChinese();
 
 private:
     void writeSettings(const QByteArray &bytes)
@@ -528,6 +547,31 @@ void ShellWindowsTest::informationWindows()
     QVERIFY(service && service->isHidden());
     main->K1Click();
     QVERIFY(!service);
+}
+
+// Message boxes, the save dialog and the printer dialogs use Qt's own texts.
+void ShellWindowsTest::qtDialogsSpeakChinese()
+{
+    QVERIFY(installChineseTranslations());
+
+    QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), QStringLiteral("正文"),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("取消"));
+
+    QFileDialog save(nullptr, QStringLiteral("保存"));
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList texts = visibleTexts(&save);
+    for (const char *text : {"保存(&S)", "取消", "文件名称(&N)：", "文件类型："})
+        QVERIFY2(texts.contains(QString::fromUtf8(text)), qPrintable(texts.join(QLatin1Char('|'))));
+
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    QCOMPARE(print.windowTitle(), QStringLiteral("打印"));
+    const QStringList printTexts = visibleTexts(&print);
+    for (const char *text : {"打印(&P)", "取消", "属性(&R)", "份数："})
+        QVERIFY2(printTexts.contains(QString::fromUtf8(text)), qPrintable(printTexts.join(QLatin1Char('|'))));
 }
 
 QTEST_MAIN(ShellWindowsTest)
