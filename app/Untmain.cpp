@@ -57,12 +57,9 @@ TFrmmain::TFrmmain(QWidget *parent) : QMainWindow(parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
-    StatusPanel0 = new QLabel(QString::fromUtf8(Addresses::makerName), this);
-    StatusPanel0->setAlignment(Qt::AlignCenter);
-    StatusPanel0->setFixedWidth(120);
-    StatusPanel1 = new QLabel(QStringLiteral("欢迎各位朋友使用本系统,联系邮箱: ") + QString::fromUtf8(Addresses::contactEmail)
-                                  + QStringLiteral("  QQ: ") + QString::fromUtf8(Addresses::contactQQ),
-                              this);
+    StatusPanel0->setText(StatusPanel0->text().arg(QString::fromUtf8(Addresses::makerName)));
+    StatusPanel1->setText(StatusPanel1->text().arg(QString::fromUtf8(Addresses::contactEmail),
+                                                   QString::fromUtf8(Addresses::contactQQ)));
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addWidget(StatusPanel1, 1);
 

@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QLabel;
 class QTimer;
 class SkinEngine;
 
@@ -19,8 +18,6 @@ public:
 
     QTimer *Timer1 = nullptr;
     SkinEngine *SkinData1 = nullptr;
-    QLabel *StatusPanel0 = nullptr;
-    QLabel *StatusPanel1 = nullptr;
 
     // Menu commands.
     void N1Click();

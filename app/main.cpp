@@ -10,6 +10,7 @@
 
 int main(int argc, char **argv)
 {
+    preferChineseWhereNoLanguageIsSet();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     installFontSubstitutes();

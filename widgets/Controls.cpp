@@ -2,6 +2,7 @@
 
 #include "widgets/JpegImage.h"
 
+#include <QPainter>
 #include <QVariant>
 
 QFont pixelFont(const QString &family, int pixels, bool bold)
@@ -42,22 +43,19 @@ void PictureLabel::setPicture(const QString &name)
     setPixmap(loadPixmap(name));
 }
 
-PictureButton::PictureButton(QWidget *parent) : QPushButton(parent)
+void PictureLabel::setStretchedToWidth(bool stretched)
 {
+    m_stretchedToWidth = stretched;
+    update();
 }
 
-void PictureButton::setPicture(const QString &name)
+void PictureLabel::paintEvent(QPaintEvent *event)
 {
-    m_picture = name;
-    setIcon(QIcon(loadPixmap(name)));
+    if (!m_stretchedToWidth || pixmap().isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(QRect(0, 0, width(), pixmap().height()), pixmap());
 }
 
-PictureToolButton::PictureToolButton(QWidget *parent) : QToolButton(parent)
-{
-}
-
-void PictureToolButton::setPicture(const QString &name)
-{
-    m_picture = name;
-    setIcon(QIcon(loadPixmap(name)));
-}

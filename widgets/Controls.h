@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/JpegImage.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -19,44 +21,44 @@ QFont songFont(int pixels = 12, bool bold = false);
 // property, which this applies to the form and its controls.
 void applyPixelSizes(QWidget *form);
 
-// A picture of the program's pictures folder, shown scaled or at its size.
+// A picture of the program's pictures folder, shown scaled or at its size, or
+// stretched to the label's width at its own height (a strip behind a tool bar).
 class PictureLabel : public QLabel
 {
     Q_OBJECT
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool stretchedToWidth READ stretchedToWidth WRITE setStretchedToWidth)
 public:
     explicit PictureLabel(QWidget *parent = nullptr);
     const QString &picture() const { return m_picture; }
     void setPicture(const QString &name);
+    bool stretchedToWidth() const { return m_stretchedToWidth; }
+    void setStretchedToWidth(bool stretched);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_picture;
+    bool m_stretchedToWidth = false;
 };
 
-// A push button with a picture of the pictures folder before its caption.
-class PictureButton : public QPushButton
+// A button of some kind whose icon is a picture of the pictures folder.
+template <class Button>
+class PictureOn : public Button
 {
-    Q_OBJECT
-    Q_PROPERTY(QString picture READ picture WRITE setPicture)
 public:
-    explicit PictureButton(QWidget *parent = nullptr);
+    explicit PictureOn(QWidget *parent = nullptr) : Button(parent) {}
     const QString &picture() const { return m_picture; }
-    void setPicture(const QString &name);
+    void setPicture(const QString &name)
+    {
+        m_picture = name;
+        this->setIcon(QIcon(loadPixmap(name)));
+    }
 
 private:
     QString m_picture;
 };
 
-// A tool button with a picture of the pictures folder.
-class PictureToolButton : public QToolButton
-{
-    Q_OBJECT
-    Q_PROPERTY(QString picture READ picture WRITE setPicture)
-public:
-    explicit PictureToolButton(QWidget *parent = nullptr);
-    const QString &picture() const { return m_picture; }
-    void setPicture(const QString &name);
-
-private:
-    QString m_picture;
-};
+using PictureButton = PictureOn<QPushButton>;
+using PictureToolButton = PictureOn<QToolButton>;

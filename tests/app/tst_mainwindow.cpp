@@ -9,10 +9,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -39,6 +41,7 @@ private slots:
     void windowsOpenWhereDesigned();
     void bookCoversTheClientArea();
     void buttonsInTabOrder();
+    void shippedHelpPage();
     void statusBar();
 
 private:
@@ -277,6 +280,25 @@ void MainWindowTest::statusBar()
     QCOMPARE(m_window->StatusPanel0->width(), 120);
     QVERIFY(m_window->StatusPanel1->text().startsWith(QStringLiteral("欢迎各位朋友使用本系统,联系邮箱: ")));
     QVERIFY(m_window->StatusPanel1->text().contains(QStringLiteral("  QQ: ")));
+}
+
+// The page help opens without "JMhelp.chm" shows every window, with pictures that exist.
+void MainWindowTest::shippedHelpPage()
+{
+    QFile page(programDirPath(QStringLiteral("help/index.html")));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    static const QRegularExpression picture(QStringLiteral("<img src=\"([^\"]+)\""));
+    int pictures = 0;
+    for (const QRegularExpressionMatch &match : picture.globalMatch(html)) {
+        ++pictures;
+        const QString file = programDirPath(QStringLiteral("help/") + match.captured(1));
+        QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
+    }
+    QVERIFY(pictures >= 10);
+    for (const char *window : {"周公解析", "解梦全书", "解梦传说", "经典日历", "手机测算", "骨重分析", "星座配对",
+                               "缘分测试", "系统设置", "退出系统", "保存"})
+        QVERIFY2(html.contains(QString::fromUtf8(window)), window);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -26,6 +26,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -109,6 +111,8 @@ private slots:
 
     void informationWindows();
     void qtDialogsSpeakChinese();
+    void chineseWhereNoLanguageIsSet_data();
+    void chineseWhereNoLanguageIsSet();
 
 private:
     void writeSettings(const QByteArray &bytes)
@@ -566,12 +570,57 @@ void ShellWindowsTest::qtDialogsSpeakChinese()
     for (const char *text : {"保存(&S)", "取消", "文件名称(&N)：", "文件类型："})
         QVERIFY2(texts.contains(QString::fromUtf8(text)), qPrintable(texts.join(QLatin1Char('|'))));
 
+    // Kinds the Chinese catalogue of Qt lacks.
+    QCOMPARE(QFileIconProvider().type(QFileInfo(m_dir->path())), QStringLiteral("文件夹"));
+
     QPrinter printer;
     QPrintDialog print(&printer);
     QCOMPARE(print.windowTitle(), QStringLiteral("打印"));
     const QStringList printTexts = visibleTexts(&print);
     for (const char *text : {"打印(&P)", "取消", "属性(&R)", "份数："})
         QVERIFY2(printTexts.contains(QString::fromUtf8(text)), qPrintable(printTexts.join(QLatin1Char('|'))));
+}
+
+void ShellWindowsTest::chineseWhereNoLanguageIsSet_data()
+{
+    QTest::addColumn<QByteArray>("lang");
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::addColumn<QByteArray>("expectedLang");
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray("zh_CN.UTF-8");
+    QTest::newRow("C") << QByteArray("C") << QByteArray() << QByteArray("zh_CN.UTF-8");
+    QTest::newRow("C.UTF-8") << QByteArray("C.UTF-8") << QByteArray("POSIX") << QByteArray("zh_CN.UTF-8");
+    QTest::newRow("the user's language") << QByteArray("en_GB.UTF-8") << QByteArray() << QByteArray("en_GB.UTF-8");
+    QTest::newRow("LC_ALL names one") << QByteArray() << QByteArray("de_DE.UTF-8") << QByteArray();
+}
+
+void ShellWindowsTest::chineseWhereNoLanguageIsSet()
+{
+    QFETCH(QByteArray, lang);
+    QFETCH(QByteArray, lcAll);
+    QFETCH(QByteArray, expectedLang);
+    const QByteArray savedLang = qgetenv("LANG");
+    const QByteArray savedAll = qgetenv("LC_ALL");
+    const QByteArray savedMessages = qgetenv("LC_MESSAGES");
+    auto set = [](const char *name, const QByteArray &value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    set("LANG", lang);
+    set("LC_ALL", lcAll);
+    qunsetenv("LC_MESSAGES");
+    preferChineseWhereNoLanguageIsSet();
+    const QByteArray resultLang = qgetenv("LANG");
+    const QByteArray resultAll = qgetenv("LC_ALL");
+    set("LANG", savedLang);
+    set("LC_ALL", savedAll);
+    set("LC_MESSAGES", savedMessages);
+    QCOMPARE(resultLang, expectedLang);
+    if (expectedLang == "zh_CN.UTF-8")
+        QVERIFY(resultAll.isEmpty());
+    else
+        QCOMPARE(resultAll, lcAll);
 }
 
 QTEST_MAIN(ShellWindowsTest)

@@ -195,18 +195,15 @@ void DateWinTest::spinArrowsShowUnderEverySkin_data()
 {
     QTest::addColumn<QString>("skin");
     QTest::newRow("no skin") << QString();
-    for (const char *file : {"mxskin24.dll", "mxp1.dll", "mxp3.dll", "mxskin56.dll", "mxp2.dll"})
-        QTest::newRow(file) << QString::fromLatin1(file);
+    for (const QString &file : shippedSkinFiles())
+        QTest::newRow(qPrintable(file)) << file;
 }
 
 void DateWinTest::spinArrowsShowUnderEverySkin()
 {
     QFETCH(QString, skin);
-    if (!skin.isEmpty()) {
-        QFile file(sourceTreePath(QStringLiteral("assets/skin/") + skin));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
-    }
+    if (!skin.isEmpty())
+        qApp->setStyleSheet(shippedSkinStyleSheet(skin));
     TFRM_Date window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -78,3 +78,15 @@ ProgramRun runProgram(const QString &program, const QStringList &args)
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
+
+QStringList shippedSkinFiles()
+{
+    return {QStringLiteral("mxskin24.dll"), QStringLiteral("mxp1.dll"), QStringLiteral("mxp3.dll"),
+            QStringLiteral("mxskin56.dll"), QStringLiteral("mxp2.dll")};
+}
+
+QString shippedSkinStyleSheet(const QString &file)
+{
+    QFile skin(sourceTreePath(QStringLiteral("assets/skin/") + file));
+    return skin.open(QIODevice::ReadOnly) ? QString::fromUtf8(skin.readAll()) : QString();
+}

@@ -39,6 +39,11 @@ struct ProgramRun
 };
 ProgramRun runProgram(const QString &program, const QStringList &args);
 
+// The five shipped skins' file names, and one skin's style sheet, for tests
+// that look at a window under every skin.
+QStringList shippedSkinFiles();
+QString shippedSkinStyleSheet(const QString &file);
+
 // The folder of the source tree and of the built program, for tests over shipped data.
 QString sourceTreePath(const QString &relative);
 QString programDirPath(const QString &relative);
