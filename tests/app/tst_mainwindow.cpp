@@ -4,6 +4,7 @@
 #include "widgets/Placement.h"
 #include "support/Fixture.h"
 #include "support/RecordingPlatform.h"
+#include "support/TabChain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -263,12 +264,7 @@ void MainWindowTest::bookCoversTheClientArea()
 
 void MainWindowTest::buttonsInTabOrder()
 {
-    QList<QWidget *> chain;
-    for (QWidget *w = m_window->RzBitBtn1; chain.size() < 12; w = w->nextInFocusChain()) {
-        if (w->focusPolicy() & Qt::TabFocus)
-            chain << w;
-    }
-    QCOMPARE(chain, (QList<QWidget *>{m_window->RzBitBtn1, m_window->RzBitBtn2, m_window->RzBitBtn3,
+    QCOMPARE(tabChain(m_window->RzBitBtn1, 12), (QList<QWidget *>{m_window->RzBitBtn1, m_window->RzBitBtn2, m_window->RzBitBtn3,
                                       m_window->RzBitBtn4, m_window->RzBitBtn5, m_window->RzBitBtn6,
                                       m_window->RzBitBtn7, m_window->RzBitBtn8, m_window->RzBitBtn10,
                                       m_window->RzBitBtn11, m_window->RzBitBtn12, m_window->RzBitBtn13}));

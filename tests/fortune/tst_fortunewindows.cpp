@@ -10,6 +10,7 @@
 #include "fortune/Untgz.h"
 #include "fortune/Untxingz.h"
 #include "support/RecordingPlatform.h"
+#include "support/TabChain.h"
 #include "widgets/TextArea.h"
 
 #include "Addresses.h"
@@ -475,6 +476,8 @@ void FortuneWindowsTest::pairControls()
     QCOMPARE(window.RzBitBtn4->text(), QStringLiteral("关闭"));
     QVERIFY(window.RzMemo1->isReadOnly());
     QVERIFY(window.pairingCaption().isEmpty());
+    QCOMPARE(tabChain(window.ComboBoxDL, 6), (QList<QWidget *>{window.ComboBoxDL, window.ComboBoxXX, window.RzBitBtn1,
+                                                               window.RzBitBtn2, window.RzBitBtn4, window.RzMemo1}));
     // The memo fills the window below the panel, also after a resize.
     window.resize(500, 400);
     QCOMPARE(window.RzMemo1->geometry().bottom(), window.height() - 1);
@@ -606,12 +609,7 @@ void FortuneWindowsTest::loveControls()
     QCOMPARE(window.btncount->text(), QStringLiteral("测算"));
     QCOMPARE(window.btnTryagain->text(), QStringLiteral("重测"));
     QCOMPARE(window.btn1->text(), QStringLiteral("关闭"));
-    QList<QWidget *> chain;
-    for (QWidget *w = window.eYourName; chain.size() < 5; w = w->nextInFocusChain()) {
-        if (w->focusPolicy() & Qt::TabFocus)
-            chain << w;
-    }
-    QCOMPARE(chain, (QList<QWidget *>{window.eYourName, window.eOtherName, window.btncount, window.btnTryagain,
+    QCOMPARE(tabChain(window.eYourName, 5), (QList<QWidget *>{window.eYourName, window.eOtherName, window.btncount, window.btnTryagain,
                                       window.btn1}));
 }
 
