@@ -2,6 +2,7 @@
 
 #include "widgets/JpegImage.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -43,21 +44,24 @@ private:
     bool m_stretchedToWidth = false;
 };
 
-// A button of some kind whose icon is a picture of the pictures folder.
+// A button of some kind whose icon is a picture of the pictures folder, named
+// by its "picture" property (a dynamic property where a form sets it).
 template <class Button>
 class PictureOn : public Button
 {
 public:
     explicit PictureOn(QWidget *parent = nullptr) : Button(parent) {}
-    const QString &picture() const { return m_picture; }
-    void setPicture(const QString &name)
-    {
-        m_picture = name;
-        this->setIcon(QIcon(loadPixmap(name)));
-    }
+    QString picture() const { return this->property("picture").toString(); }
+    void setPicture(const QString &name) { this->setProperty("picture", name); }
 
-private:
-    QString m_picture;
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::DynamicPropertyChange
+            && static_cast<QDynamicPropertyChangeEvent *>(event)->propertyName() == "picture")
+            this->setIcon(QIcon(loadPixmap(picture())));
+        return Button::event(event);
+    }
 };
 
 using PictureButton = PictureOn<QPushButton>;

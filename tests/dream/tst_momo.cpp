@@ -19,6 +19,8 @@ private slots:
     void init();
     void cleanup();
 
+    void scrollsAsDesigned_data();
+    void scrollsAsDesigned();
     void opensStillAtTheTop();
     void tailFollowsTheLastSection();
     void doubleClickCloses();
@@ -63,6 +65,36 @@ TFrmmomo *LegendsWindowTest::openWindow()
     if (!QTest::qWaitForWindowExposed(m_window.data()))
         qWarning("legends window not exposed");
     return m_window.data();
+}
+
+void LegendsWindowTest::scrollsAsDesigned_data()
+{
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("active") << QByteArray("active") << QVariant(true);
+    QTest::newRow("one pixel a tick") << QByteArray("scrollStep") << QVariant(1);
+    QTest::newRow("60 ms a tick") << QByteArray("scrollDelay") << QVariant(60);
+    QTest::newRow("two seconds at the start") << QByteArray("repeatDelay") << QVariant(2000);
+    QTest::newRow("without end") << QByteArray("repeatCount") << QVariant(0);
+    QTest::newRow("white") << QByteArray("backgroundColor") << QVariant(QColor(Qt::white));
+    QTest::newRow("centred") << QByteArray("alignment") << QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter));
+    QTest::newRow("no word wrap") << QByteArray("wordWrap") << QVariant(false);
+    QTest::newRow("row pitch") << QByteArray("rowPitch") << QVariant(20);
+    QTest::newRow("fading") << QByteArray("fade") << QVariant(true);
+    QTest::newRow("fade rows") << QByteArray("fadeHeight") << QVariant(10);
+    QTest::newRow("head space") << QByteArray("headSpace") << QVariant(0);
+    QTest::newRow("tail space") << QByteArray("tailSpace") << QVariant(60);
+}
+
+// The window's form configures the scrolling text as the legends need it.
+void LegendsWindowTest::scrollsAsDesigned()
+{
+    QFETCH(QByteArray, setting);
+    QFETCH(QVariant, value);
+    openWindow();
+    QCOMPARE(m_window->AAScrollText1->property(setting.constData()), value);
+    QCOMPARE(m_window->AAScrollText1->font().pixelSize(), 11);
+    QCOMPARE(m_window->AAScrollText1->labelEffect(), ScrollText::LabelEffect::UntilNextLabel);
 }
 
 void LegendsWindowTest::opensStillAtTheTop()
