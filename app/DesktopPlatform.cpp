@@ -8,13 +8,18 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTreeView>
 #include <QUrl>
 
 namespace {
+
+// Room for the save dialog's kind and date columns.
+constexpr QSize saveDialogSize(720, 460);
 
 class DesktopMessages final : public MessageBoxes
 {
@@ -70,6 +75,12 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters(qtFilters);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.resize(dialog.size().expandedTo(saveDialogSize));
+        // The kind and date columns show whole, the names take the rest.
+        if (auto *files = dialog.findChild<QTreeView *>()) {
+            files->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+            files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        }
         if (!proposedName.isEmpty())
             dialog.selectFile(proposedName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

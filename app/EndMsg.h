@@ -1,25 +1,15 @@
 #pragma once
 
+#include "ui_EndMsg.h"
+
 #include <QDialog>
 #include <QPointer>
 
-class QCheckBox;
-class QFrame;
-class QLabel;
-class QPushButton;
-
-class TFrmMsG : public QDialog
+class TFrmMsG : public QDialog, public Ui::TFrmMsG
 {
     Q_OBJECT
 public:
     explicit TFrmMsG(QWidget *parent = nullptr);
-
-    QFrame *Panel1 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QCheckBox *CheckBox1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
 
     bool ExitOK = false;
 

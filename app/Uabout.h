@@ -1,22 +1,15 @@
 #pragma once
 
+#include "ui_Uabout.h"
+
 #include <QPointer>
 #include <QWidget>
 
-class QLabel;
-
-class TAbout : public QWidget
+class TAbout : public QWidget, public Ui::TAbout
 {
     Q_OBJECT
 public:
     explicit TAbout(QWidget *parent = nullptr);
-
-    QLabel *Image1 = nullptr;
-    QLabel *RzLabel2 = nullptr;
-    QLabel *RzLabel1 = nullptr;
-    QLabel *RzLabel4 = nullptr;
-    QLabel *RzLabel3 = nullptr;
-    QLabel *RzURLLabel1 = nullptr;
 
     void RzURLLabel1Click();
 

@@ -1,53 +1,23 @@
 #pragma once
 
 #include "app/Banner.h"
+#include "ui_Untmain.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
-class GradientPanel;
-class QAction;
-class QFrame;
-class QLabel;
-class QPlainTextEdit;
 class QTimer;
-class QToolButton;
-class QPushButton;
-class BannerView;
 class SkinEngine;
 
-class TFrmmain : public QMainWindow
+class TFrmmain : public QMainWindow, public Ui::TFrmmain
 {
     Q_OBJECT
 public:
     explicit TFrmmain(QWidget *parent = nullptr);
     ~TFrmmain() override;
 
-    QFrame *RzPanel2 = nullptr;
-    QLabel *Image2 = nullptr;
-    GradientPanel *Paneleft = nullptr;
-    QFrame *RzPanel1 = nullptr;
-    QLabel *Image1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
     QTimer *Timer1 = nullptr;
-    BannerView *EmbeddedWB2 = nullptr;
     SkinEngine *SkinData1 = nullptr;
-    QLabel *StatusPanel0 = nullptr;
-    QLabel *StatusPanel1 = nullptr;
-
-    QToolButton *RzBitBtn1 = nullptr;
-    QToolButton *RzBitBtn2 = nullptr;
-    QToolButton *RzBitBtn3 = nullptr;
-    QToolButton *RzBitBtn4 = nullptr;
-    QToolButton *RzBitBtn5 = nullptr;
-    QToolButton *RzBitBtn6 = nullptr;
-    QToolButton *RzBitBtn7 = nullptr;
-    QToolButton *RzBitBtn8 = nullptr;
-    QToolButton *RzBitBtn9 = nullptr;
-    QToolButton *RzBitBtn10 = nullptr;
-    QPushButton *RzBitBtn11 = nullptr;
-    QPushButton *RzBitBtn12 = nullptr;
-    QPushButton *RzBitBtn13 = nullptr;
 
     // Menu commands.
     void N1Click();
@@ -83,11 +53,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildPanels();
-    void buildMenu();
-    QToolButton *addCommandButton(const char *name, const QString &caption, int picture, int left, int top);
-    QPushButton *addRecommendButton(const char *name, const QString &caption, int top);
-
     void openHomePage();
 
     bool m_terminating = false;
@@ -97,6 +62,9 @@ private:
 };
 
 extern QPointer<TFrmmain> Frmmain;
+
+// The page the help command opens where there is no "JMhelp.chm".
+QString helpPagePath();
 
 // Replaces a feature window: the old instance is destroyed at once, without
 // its close handler, and a fresh one is created and stored in the reference.

@@ -1,27 +1,15 @@
 #pragma once
 
+#include "ui_Untshez.h"
+
 #include <QPointer>
 #include <QWidget>
 
-class GradientPanel;
-class QComboBox;
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-
-class TFrmshez : public QWidget
+class TFrmshez : public QWidget, public Ui::TFrmshez
 {
     Q_OBJECT
 public:
     explicit TFrmshez(QWidget *parent = nullptr);
-
-    GradientPanel *Panel1 = nullptr;
-    QGroupBox *RzGroupBox1 = nullptr;
-    QLineEdit *RzEdit1 = nullptr;
-    QGroupBox *RzGroupBox2 = nullptr;
-    QComboBox *RzComboBox1 = nullptr;
-    QPushButton *RzBitBtn2 = nullptr;
-    QPushButton *RzBitBtn4 = nullptr;
 
     void FormShow();
     void RzBitBtn2Click();
@@ -32,7 +20,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 };
 
 extern QPointer<TFrmshez> Frmshez;

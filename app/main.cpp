@@ -2,6 +2,7 @@
 #include "app/AppIcon.h"
 #include "app/DesktopPlatform.h"
 #include "app/Fonts.h"
+#include "app/Translations.h"
 #include "app/Untmain.h"
 #include "data/GbkText.h"
 #include "widgets/Controls.h"
@@ -12,16 +13,18 @@
 
 int main(int argc, char **argv)
 {
+    preferChineseWhereNoLanguageIsSet();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QString::fromLatin1(velmoraVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(velmoraAppId));
     QApplication::setWindowIcon(applicationIcon());
     installFontSubstitutes();
+    installChineseTranslations();
     DesktopPlatform platform;
     if (!gbkAvailable()) {
         QMessageBox::critical(nullptr, QStringLiteral("Velmora"),
-                              QStringLiteral("This Qt build has no GBK text codec; Velmora cannot read its data."));
+                              QStringLiteral("此 Qt 版本不支持 GBK 文字编码，Velmora 无法读取它的数据。"));
         return 1;
     }
     QApplication::setFont(songFont());

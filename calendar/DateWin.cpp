@@ -1,14 +1,12 @@
 #include "calendar/DateWin.h"
 
 #include "calendar/DateCn.h"
-#include "calendar/UpDown.h"
+#include "widgets/Controls.h"
+#include "widgets/Placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QScreen>
 
 QPointer<TFRM_Date> FRM_Date;
 
@@ -23,83 +21,11 @@ const QColor lunarDayColour(0, 64, 0);
 const QColor festivalColour(255, 128, 0);
 const QColor solarTermColour(83, 83, 255);
 
-// A filled rectangle with a thin black frame.
-class Shape : public QWidget
-{
-public:
-    Shape(const QColor &fill, QWidget *parent) : QWidget(parent), m_fill(fill) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), m_fill);
-        painter.setPen(Qt::black);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-
-private:
-    QColor m_fill;
-};
-
-// A lowered line along the bottom edge.
-class BottomLine : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setPen(QColor(128, 128, 128));
-        painter.drawLine(0, height() - 2, width() - 1, height() - 2);
-        painter.setPen(Qt::white);
-        painter.drawLine(0, height() - 1, width() - 1, height() - 1);
-    }
-};
-
-QFont windowsFont(const QString &family, int pixels, QFont::Weight weight = QFont::Normal)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setWeight(weight);
-    return font;
-}
-
-// Arial Black is a face of its own; its stand-ins need their heaviest weight to look like it.
-QFont arialBlack(int pixels)
-{
-    return windowsFont(QStringLiteral("Arial Black"), pixels, QFont::Black);
-}
-
 void setTextColour(QLabel *label, const QColor &colour)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-}
-
-QLabel *caption(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QFont &font,
-                const QColor &colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    setTextColour(label, colour);
-    return label;
-}
-
-QLabel *weekdayName(QWidget *parent, const char *name, int weekday, int left, int top)
-{
-    static const QString names[] = {QStringLiteral("星期日"), QStringLiteral("星期一"), QStringLiteral("星期二"),
-                                    QStringLiteral("星期三"), QStringLiteral("星期四"), QStringLiteral("星期五"),
-                                    QStringLiteral("星期六")};
-    const bool weekend = weekday == 0 || weekday == 6;
-    return caption(parent, name, names[weekday], QRect(left, top, 36, 12), parent->font(),
-                   weekend ? Qt::red : Qt::black, Qt::AlignCenter);
 }
 
 QColor captionColour(CaptionKind kind)
@@ -124,103 +50,16 @@ TFRM_Date::TFRM_Date(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("FRM_Date"));
-    setWindowTitle(QStringLiteral("vo日历"));
-    setFont(windowsFont(QStringLiteral("宋体"), 12));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Qt::white);
-    setPalette(background);
-    setAutoFillBackground(true);
-    setFixedSize(331, 285);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-
-    Shape1 = new Shape(Qt::white, this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(rect());
-
-    Label20 = caption(this, "Label20", QString(), QRect(0, 56, 313, 72), arialBlack(64), QColor(255, 232, 221),
-                      Qt::AlignCenter);
-    Label16 = caption(this, "Label16", QString(), QRect(16, 146, 313, 134), arialBlack(120), QColor(235, 235, 235),
-                      Qt::AlignCenter);
-
-    Bevel2 = new BottomLine(this);
-    Bevel2->setObjectName(QStringLiteral("Bevel2"));
-    Bevel2->setGeometry(9, 46, 297, 10);
-
-    Shape2 = new Shape(QColor(126, 226, 129), this);
-    Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setGeometry(12, 56, 38, 30);
-
-    Label1 = caption(this, "Label1", QString(), QRect(120, 0, 76, 41), arialBlack(29), Qt::blue);
-    Label1->setCursor(Qt::PointingHandCursor);
-    Label1->setToolTip(QStringLiteral("单击改变年份"));
-
-    Label2 = weekdayName(this, "Label2", 0, 19, 40);
-    Label3 = weekdayName(this, "Label3", 1, 59, 40);
-    Label4 = weekdayName(this, "Label4", 2, 99, 40);
-    Label5 = weekdayName(this, "Label5", 3, 139, 40);
-    Label6 = weekdayName(this, "Label6", 4, 179, 40);
-    Label7 = weekdayName(this, "Label7", 5, 219, 40);
-    Label8 = weekdayName(this, "Label8", 6, 259, 40);
-
-    day1 = caption(this, "day1", QString(), QRect(14, 56, 36, 16), arialBlack(14), Qt::black, Qt::AlignCenter);
-    day1->hide();
-    Cnday = caption(this, "Cnday", QString(), QRect(13, 73, 36, 12), windowsFont(QStringLiteral("宋体"), 12),
-                    lunarDayColour, Qt::AlignCenter);
-    Cnday->hide();
-
-    Label9 = weekdayName(this, "Label9", 0, 20, 253);
-    Label10 = weekdayName(this, "Label10", 1, 60, 253);
-    Label11 = weekdayName(this, "Label11", 2, 100, 253);
-    Label12 = weekdayName(this, "Label12", 3, 140, 253);
-    Label13 = weekdayName(this, "Label13", 4, 180, 253);
-    Label14 = weekdayName(this, "Label14", 5, 220, 253);
-    Label15 = weekdayName(this, "Label15", 6, 260, 253);
-
-    Bevel1 = new BottomLine(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setGeometry(9, 240, 297, 10);
-
-    Label17 = caption(this, "Label17", QString(), QRect(10, 3, 36, 37),
-                      windowsFont(QStringLiteral("Arial"), 32, QFont::Bold), QColor(128, 128, 192));
-    Label17->setCursor(Qt::PointingHandCursor);
-    Label17->setToolTip(QStringLiteral("单击改变月份"));
-    Label18 = caption(this, "Label18", QStringLiteral("月"), QRect(45, 17, 14, 14),
-                      windowsFont(QStringLiteral("宋体"), 14, QFont::Bold), Qt::black);
-    Label18->adjustSize();
-    Label19 = caption(this, "Label19", QStringLiteral("年"), QRect(205, 17, 14, 14),
-                      windowsFont(QStringLiteral("宋体"), 14, QFont::Bold), Qt::black);
-    Label19->adjustSize();
-    Label21 = caption(this, "Label21", QString(), QRect(230, 212, 78, 35),
-                      windowsFont(QStringLiteral("隶书"), 35, QFont::Bold), QColor(221, 221, 255), Qt::AlignCenter);
-    Label22 = caption(this, "Label22", QString(), QRect(152, 223, 69, 23),
-                      windowsFont(QStringLiteral("黑体"), 19, QFont::Bold), QColor(255, 128, 255), Qt::AlignCenter);
-
-    UpDown1 = new UpDown(this);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->setGeometry(221, 10, 16, 24);
+    setupUi(this);
+    applyPixelSizes(this);
     UpDown1->setRange(FirstLunarYear, LastLunarYear);
-    UpDown2 = new UpDown(this);
-    UpDown2->setObjectName(QStringLiteral("UpDown2"));
-    UpDown2->setGeometry(61, 10, 16, 24);
     UpDown2->setRange(1, 12);
-
-    StaticText1 = caption(this, "StaticText1", QStringLiteral("今天"), QRect(272, 17, 28, 16), font(), Qt::black,
-                          Qt::AlignCenter);
-    StaticText1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    StaticText1->setLineWidth(1);
-    QPalette todayPalette = StaticText1->palette();
-    todayPalette.setColor(QPalette::Window, QColor(206, 242, 208));
-    StaticText1->setPalette(todayPalette);
-    StaticText1->setAutoFillBackground(true);
-    StaticText1->setCursor(Qt::PointingHandCursor);
-
     for (QObject *control : {static_cast<QObject *>(Label1), static_cast<QObject *>(Label17),
                              static_cast<QObject *>(StaticText1)})
         control->installEventFilter(this);
     connect(UpDown1, &UpDown::clicked, this, &TFRM_Date::UpDown1Click);
     connect(UpDown2, &UpDown::clicked, this, &TFRM_Date::UpDown2Click);
+    placeAsDesigned(this, designedCentre(frameSizeOf(this)));
 
     FormCreate();
 }

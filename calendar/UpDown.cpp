@@ -1,15 +1,48 @@
 #include "calendar/UpDown.h"
 
+#include <QPainter>
 #include <QToolButton>
+
+namespace {
+
+// Draws its arrow itself in the button's text colour: a skin's padding leaves a
+// button 16 pixels wide and 12 high no room for the style's own arrow.
+class ArrowButton : public QToolButton
+{
+public:
+    ArrowButton(Qt::ArrowType direction, QWidget *parent) : QToolButton(parent), m_direction(direction)
+    {
+        setStyleSheet(QStringLiteral("QToolButton { padding: 0px; min-width: 0px; min-height: 0px; }"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QToolButton::paintEvent(event);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(QPalette::ButtonText));
+        const QPointF centre = QRectF(rect()).center();
+        const qreal half = 3.5;
+        const qreal rise = m_direction == Qt::UpArrow ? -2.5 : 2.5;
+        const QPointF tip = centre + QPointF(0, rise);
+        const QPointF points[] = {tip, centre + QPointF(half, -rise), centre + QPointF(-half, -rise)};
+        painter.drawPolygon(points, 3);
+    }
+
+private:
+    Qt::ArrowType m_direction;
+};
+
+} // namespace
 
 UpDown::UpDown(QWidget *parent) : QWidget(parent)
 {
-    m_up = new QToolButton(this);
+    m_up = new ArrowButton(Qt::UpArrow, this);
     m_up->setObjectName(QStringLiteral("up"));
-    m_down = new QToolButton(this);
+    m_down = new ArrowButton(Qt::DownArrow, this);
     m_down->setObjectName(QStringLiteral("down"));
-    m_up->setArrowType(Qt::UpArrow);
-    m_down->setArrowType(Qt::DownArrow);
     for (QToolButton *button : {m_up, m_down}) {
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);

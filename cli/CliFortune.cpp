@@ -42,7 +42,7 @@ QString constellation(const QString &text)
 int cliBone(const QStringList &args)
 {
     const QString note =
-        QStringLiteral("YEAR 1900-2019, MONTH 正 ... 腊 or 1-12, DAY 初一 ... 三十 or 1-30, HOUR 0-23 (lunar date)");
+        QStringLiteral("YEAR 1900-2050, MONTH 正 ... 腊 or 1-12, DAY 初一 ... 三十 or 1-30, HOUR 0-23 (lunar date)");
     if (args.size() != 4)
         return badUsage(note);
     const QString year = trimText(args.at(0));

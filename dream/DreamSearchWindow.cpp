@@ -4,13 +4,12 @@
 #include "data/Platform.h"
 #include "data/uShare.h"
 #include "dream/SearchStore.h"
+#include "widgets/Placement.h"
 #include "widgets/TextArea.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTextBlock>
 #include <QTimer>
 #include <QUrl>
@@ -89,8 +88,7 @@ DreamSearchWindow::DreamSearchWindow(QWidget *parent, const QString &storePath)
     else if (!m_store->available())
         storeFailed();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeAsDesigned(this, designedCentre(frameSizeOf(this)));
     ui->EditSearch->setFocus();
 }
 

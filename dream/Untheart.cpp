@@ -1,27 +1,21 @@
 #include "dream/Untheart.h"
 
-#include "widgets/Controls.h"
-#include "data/Platform.h"
 #include "data/uShare.h"
 #include "dream/DreamBook.h"
 #include "dream/DreamLookup.h"
+#include "widgets/Controls.h"
 #include "widgets/JpegImage.h"
+#include "widgets/Placement.h"
 #include "widgets/TextArea.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QToolButton>
-#include <QTreeWidget>
 
 QPointer<TFrmbook> Frmbook;
 
 namespace {
 
-constexpr int bandHeight = 24;
-constexpr int treeWidth = 169;
 constexpr int imageCount = 17;
 
 constexpr int categoryIcon = 12;
@@ -29,58 +23,17 @@ constexpr int openCategoryIcon = 13;
 constexpr int entryIcon = 15;
 constexpr int selectedEntryIcon = 16;
 
-// The buttons lie flat on the picture strip, narrow enough for their 55 pixels.
-const QString bandStyle = QStringLiteral(
-    "QToolButton { background: transparent; border: 1px solid transparent; border-radius: 2px;"
-    " padding: 1px 2px; color: #1f1f1f; }"
-    "QToolButton:hover { background: rgba(255, 255, 255, 150); border-color: #3f8f3f; }"
-    "QToolButton:pressed { background: rgba(0, 0, 0, 30); }");
-
 } // namespace
 
 TFrmbook::TFrmbook(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("Frmbook"));
-    setWindowTitle(QStringLiteral("解梦全书"));
+    setupUi(this);
+    applyPixelSizes(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(songFont());
-
     for (int i = 0; i < imageCount; ++i)
         ImageList1 << loadPixmap(QStringLiteral("tree%1.png").arg(i, 2, 10, QLatin1Char('0')));
 
-    RzPanel1 = new QWidget(this);
-    RzPanel1->setObjectName(QStringLiteral("RzPanel1"));
-    RzPanel1->setStyleSheet(bandStyle);
-    Image3 = new QLabel(RzPanel1);
-    Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setGeometry(0, 0, 530, 105);
-    Image3->setPixmap(loadPixmap(QStringLiteral("strip.jpg")));
-    auto toolButton = [this](const char *name, const QString &caption, int icon, int x) {
-        auto *button = new QToolButton(RzPanel1);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setText(caption);
-        button->setIcon(QIcon(ImageList1.at(icon)));
-        button->setIconSize(QSize(16, 16));
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(x, 0, 55, bandHeight);
-        return button;
-    };
-    RzToolButton3 = toolButton("RzToolButton3", QStringLiteral("保存"), 0, 0);
-    RzToolButton4 = toolButton("RzToolButton4", QStringLiteral("打印"), 2, 55);
-    RzToolButton5 = toolButton("RzToolButton5", QStringLiteral("关闭"), 6, 111);
-
-    TreeView = new QTreeWidget(this);
-    TreeView->setObjectName(QStringLiteral("TreeView"));
-    TreeView->setHeaderHidden(true);
-    TreeView->setColumnCount(1);
-    TreeView->setIndentation(19);
-    TreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    TreeView->setSelectionMode(QAbstractItemView::SingleSelection);
-    TreeView->setIconSize(QSize(16, 16));
-    TreeView->setUniformRowHeights(true);
-    TreeView->header()->setStretchLastSection(false);
+    // Long titles widen the column, so the tree scrolls sideways instead of cutting them.
     TreeView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     useTooltipColours(TreeView, "QTreeView");
     // The selection stays highlighted when the tree loses the focus.
@@ -90,32 +43,17 @@ TFrmbook::TFrmbook(QWidget *parent) : QWidget(parent, Qt::Window)
     TreeView->setPalette(treePalette);
     TreeView->viewport()->installEventFilter(this);
 
-    RzMemo1 = createReadOnlyTextArea(this);
-
-    setTabOrder(TreeView, RzMemo1);
-
     connect(TreeView, &QTreeWidget::itemSelectionChanged, this, &TFrmbook::selectionChanged);
     connect(RzToolButton3, &QToolButton::clicked, this, &TFrmbook::RzToolButton3Click);
     connect(RzToolButton4, &QToolButton::clicked, this, &TFrmbook::RzToolButton4Click);
     connect(RzToolButton5, &QToolButton::clicked, this, &TFrmbook::RzToolButton5Click);
-
-    // Outer 538 x 350 as designed, at its designed place on the screen.
-    resize(530, 316);
-    move(358, 255);
+    placeAsDesigned(this, {358, 255});
 }
 
 void TFrmbook::setHiddenParts(QWidget *panel, QWidget *picture)
 {
     m_hiddenPanel = panel;
     m_hiddenPicture = picture;
-}
-
-void TFrmbook::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    RzPanel1->setGeometry(0, 0, width(), bandHeight);
-    TreeView->setGeometry(0, bandHeight, treeWidth, height() - bandHeight);
-    RzMemo1->setGeometry(treeWidth, bandHeight, width() - treeWidth, height() - bandHeight);
 }
 
 void TFrmbook::showEvent(QShowEvent *event)
@@ -222,13 +160,12 @@ void TFrmbook::TreeViewChange(QTreeWidgetItem *node)
 
 void TFrmbook::RzToolButton3Click()
 {
-    SaveDialog1.save(m_currentTitle, textAreaLines(RzMemo1));
+    saveTextArea(SaveDialog1, m_currentTitle, RzMemo1);
 }
 
 void TFrmbook::RzToolButton4Click()
 {
-    RzMemo1->viewport()->update();
-    printing().printText(windowTitle(), RzMemo1->toPlainText());
+    printTextArea(RzMemo1, windowTitle());
 }
 
 void TFrmbook::RzToolButton5Click()

@@ -2,31 +2,19 @@
 
 #include "data/Query.h"
 #include "data/SaveText.h"
+#include "ui_Untheart.h"
 
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
-class QLabel;
-class QPlainTextEdit;
-class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
-
-class TFrmbook : public QWidget
+class TFrmbook : public QWidget, public Ui::TFrmbook
 {
     Q_OBJECT
 public:
     explicit TFrmbook(QWidget *parent = nullptr);
 
-    QWidget *RzPanel1 = nullptr;
-    QLabel *Image3 = nullptr;
-    QToolButton *RzToolButton3 = nullptr;
-    QToolButton *RzToolButton4 = nullptr;
-    QToolButton *RzToolButton5 = nullptr;
-    QTreeWidget *TreeView = nullptr;
-    QPlainTextEdit *RzMemo1 = nullptr;
     QList<QPixmap> ImageList1;
     Query AdoLeft;
     Query AdoData;
@@ -49,7 +37,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -27,12 +27,11 @@ const QStringList dayNames = {
 };
 
 const QString noYearMessage = QStringLiteral("请选择年！");
-const QString note = QStringLiteral("注：骨重是通过出生时农历的年月日时辰来获得，骨重代表一个人的事业、健康、财运、福运！");
 
 QStringList yearNames()
 {
     QStringList years;
-    for (int year = 1900; year < 2020; ++year)
+    for (int year = firstYear; year <= lastYear; ++year)
         years << QString::number(year);
     return years;
 }

@@ -11,11 +11,12 @@ namespace BoneWeight {
 
 extern const QStringList monthNames;
 extern const QStringList dayNames;
-QStringList yearNames(); // "1900" to "2019"
+inline constexpr int firstYear = 1900;
+inline constexpr int lastYear = 2050;
+QStringList yearNames(); // "1900" to "2050"
 QStringList hourNames(); // "0" to "23"
 
 extern const QString noYearMessage;
-extern const QString note;
 
 // The total as general decimal text of 15 significant digits, so that the
 // noise of double addition disappears (4.199999999999999 -> "4.2").

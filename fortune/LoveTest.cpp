@@ -12,7 +12,6 @@ namespace LoveTest {
 
 const QString missingNamesMessage = QStringLiteral("请输入你们的姓名！");
 const QString resultCaption = QStringLiteral("你们的缘分：");
-const QString note = QStringLiteral("注意：本软件纯属娱乐，愿天下有情人终成眷属。使用中不承担任何承担。");
 const QString specialMan = QStringLiteral("石青岚");
 const QString specialWoman = QStringLiteral("柳如眉");
 const QString specialVerdict = QStringLiteral("爱在心间默默关爱 得分99分");

@@ -8,7 +8,6 @@ namespace LoveTest {
 
 extern const QString missingNamesMessage;
 extern const QString resultCaption;
-extern const QString note;
 extern const QString specialMan;
 extern const QString specialWoman;
 extern const QString specialVerdict;

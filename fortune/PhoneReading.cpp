@@ -7,9 +7,6 @@ namespace PhoneReading {
 
 const QString emptyMessage = QStringLiteral("请输入11位手机号码！");
 const QString wrongMessage = QStringLiteral("请输入正确的手机号码！");
-const QString hint = QStringLiteral("请注意：手机号码是11位，请正确输入。");
-const QString footer = QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一样的。"
-                                      "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！");
 
 namespace {
 
@@ -31,7 +28,9 @@ QString refusal(const QString &entry)
 {
     if (entry.isEmpty())
         return emptyMessage;
-    if (!entry.startsWith(QLatin1String("13")) && !entry.startsWith(QLatin1String("15")))
+    // Every mainland mobile prefix, 13 to 19, is a phone number.
+    if (entry.size() < 2 || entry.at(0) != QLatin1Char('1') || entry.at(1) < QLatin1Char('3')
+        || entry.at(1) > QLatin1Char('9'))
         return wrongMessage;
     // Without digits from the eighth on there is no number to read.
     if (entry.size() <= readFrom || entry.size() > maxLength)

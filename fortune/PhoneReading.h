@@ -13,8 +13,6 @@ inline constexpr int maxLength = 11;
 
 extern const QString emptyMessage;
 extern const QString wrongMessage;
-extern const QString hint;
-extern const QString footer;
 
 // The keyboard filter: digits, Backspace and Enter pass.
 bool keyPasses(QChar c);

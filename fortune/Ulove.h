@@ -1,29 +1,15 @@
 #pragma once
 
+#include "ui_Ulove.h"
+
 #include <QPointer>
 #include <QWidget>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-class Tfrmlove : public QWidget
+class Tfrmlove : public QWidget, public Ui::Tfrmlove
 {
     Q_OBJECT
 public:
     explicit Tfrmlove(QWidget *parent = nullptr);
-
-    QLabel *Label1 = nullptr;
-    QLineEdit *eYourName = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *eOtherName = nullptr;
-    QPushButton *btncount = nullptr;
-    QPushButton *btnTryagain = nullptr;
-    QPushButton *btn1 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *lbl1 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *lbl4 = nullptr;
 
     void btncountClick();
     void btnTryagainClick();

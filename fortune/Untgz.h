@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Query.h"
+#include "ui_Untgz.h"
 
 #include <QDate>
 #include <QPointer>
@@ -9,32 +10,12 @@
 #include <functional>
 #include <optional>
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
-
-class TFrmgzfx : public QWidget
+class TFrmgzfx : public QWidget, public Ui::TFrmgzfx
 {
     Q_OBJECT
 public:
     explicit TFrmgzfx(QWidget *parent = nullptr);
 
-    QLabel *Label1 = nullptr;
-    QComboBox *ComboBoxyear = nullptr;
-    QLabel *Label2 = nullptr;
-    QComboBox *ComboBoxmonth = nullptr;
-    QLabel *Label3 = nullptr;
-    QComboBox *ComboBoxday = nullptr;
-    QLabel *Label4 = nullptr;
-    QComboBox *ComboBoxtime = nullptr;
-    QLabel *Label5 = nullptr;
-    QPushButton *RzBitBtn1 = nullptr;
-    QPushButton *RzBitBtn2 = nullptr;
-    QGroupBox *RzGroupBox1 = nullptr;
-    QLabel *RzLabel2 = nullptr;
-    QLabel *RzLabel1 = nullptr;
-    QLabel *RzLabel3 = nullptr;
     Query AdoMOT;
 
     // Where FormShow takes today's year from; tests set another day.

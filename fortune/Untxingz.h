@@ -2,31 +2,17 @@
 
 #include "data/Query.h"
 #include "data/SaveText.h"
+#include "ui_Untxingz.h"
 
 #include <QPointer>
 #include <QWidget>
 
-class GradientPanel;
-class QComboBox;
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
-
-class TFrm_xzhuo : public QWidget
+class TFrm_xzhuo : public QWidget, public Ui::TFrm_xzhuo
 {
     Q_OBJECT
 public:
     explicit TFrm_xzhuo(QWidget *parent = nullptr);
 
-    GradientPanel *RzPanel1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QComboBox *ComboBoxDL = nullptr;
-    QLabel *Label2 = nullptr;
-    QComboBox *ComboBoxXX = nullptr;
-    QPushButton *RzBitBtn1 = nullptr;
-    QPushButton *RzBitBtn2 = nullptr;
-    QPushButton *RzBitBtn4 = nullptr;
-    QPlainTextEdit *RzMemo1 = nullptr;
     Query AdoData;
     TextSaver SaveDialog1;
 
@@ -41,7 +27,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QString m_pairingCaption;

@@ -6,6 +6,7 @@ velmora_packages=(
     libicu-dev libbz2-dev unicode-data
     fonts-noto-cjk fonts-arphic-ukai fonts-dejavu-core fonts-urw-base35
     dpkg-dev desktop-file-utils appstream bash-completion groff-base qt6-svg-dev
+    qt6-translations-l10n
 )
 velmora_install_missing() {
     local missing=()

@@ -3,9 +3,20 @@
 #include <QLinearGradient>
 #include <QPainter>
 
-GradientPanel::GradientPanel(const QColor &from, const QColor &to, QWidget *parent)
-    : QFrame(parent), m_from(from), m_to(to)
+GradientPanel::GradientPanel(QWidget *parent) : QFrame(parent)
 {
+}
+
+void GradientPanel::setTopColor(const QColor &color)
+{
+    m_top = color;
+    update();
+}
+
+void GradientPanel::setBottomColor(const QColor &color)
+{
+    m_bottom = color;
+    update();
 }
 
 void GradientPanel::paintEvent(QPaintEvent *event)
@@ -13,8 +24,8 @@ void GradientPanel::paintEvent(QPaintEvent *event)
     {
         QPainter painter(this);
         QLinearGradient gradient(0, 0, 0, height());
-        gradient.setColorAt(0, m_from);
-        gradient.setColorAt(1, m_to);
+        gradient.setColorAt(0, m_top);
+        gradient.setColorAt(1, m_bottom);
         painter.fillRect(contentsRect(), gradient);
     }
     QFrame::paintEvent(event);

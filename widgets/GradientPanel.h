@@ -7,13 +7,20 @@
 class GradientPanel : public QFrame
 {
     Q_OBJECT
+    Q_PROPERTY(QColor topColor READ topColor WRITE setTopColor)
+    Q_PROPERTY(QColor bottomColor READ bottomColor WRITE setBottomColor)
 public:
-    GradientPanel(const QColor &from, const QColor &to, QWidget *parent = nullptr);
+    explicit GradientPanel(QWidget *parent = nullptr);
+
+    QColor topColor() const { return m_top; }
+    void setTopColor(const QColor &color);
+    QColor bottomColor() const { return m_bottom; }
+    void setBottomColor(const QColor &color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor m_from;
-    QColor m_to;
+    QColor m_top{Qt::white};
+    QColor m_bottom{Qt::white};
 };

@@ -12,6 +12,19 @@
 class TAAScrollText : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(bool active READ active WRITE setActive)
+    Q_PROPERTY(int scrollStep READ scrollStep WRITE setScrollStep)
+    Q_PROPERTY(int scrollDelay READ scrollDelay WRITE setScrollDelay)
+    Q_PROPERTY(int repeatDelay READ repeatDelay WRITE setRepeatDelay)
+    Q_PROPERTY(int repeatCount READ repeatCount WRITE setRepeatCount)
+    Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
+    Q_PROPERTY(Qt::Alignment alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(bool wordWrap READ wordWrap WRITE setWordWrap)
+    Q_PROPERTY(int rowPitch READ rowPitch WRITE setRowPitch)
+    Q_PROPERTY(bool fade READ fade WRITE setFade)
+    Q_PROPERTY(int fadeHeight READ fadeHeight WRITE setFadeHeight)
+    Q_PROPERTY(int headSpace READ headSpace WRITE setHeadSpace)
+    Q_PROPERTY(int tailSpace READ tailSpace WRITE setTailSpace)
 public:
     explicit TAAScrollText(QWidget *parent = nullptr);
 

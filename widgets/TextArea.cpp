@@ -1,6 +1,7 @@
 #include "widgets/TextArea.h"
 
-#include <QPlainTextEdit>
+#include "data/Platform.h"
+#include "data/SaveText.h"
 
 void setTextAreaLines(QPlainTextEdit *area, const QStringList &lines)
 {
@@ -28,13 +29,21 @@ void useTooltipColours(QWidget *view, const char *kind)
                                  palette.color(QPalette::ToolTipText).name()));
 }
 
-QPlainTextEdit *createReadOnlyTextArea(QWidget *parent)
+ReadOnlyTextArea::ReadOnlyTextArea(QWidget *parent) : QPlainTextEdit(parent)
 {
-    auto *area = new QPlainTextEdit(parent);
-    area->setObjectName(QStringLiteral("RzMemo1"));
-    area->setReadOnly(true);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    area->setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
-    useTooltipColours(area, "QPlainTextEdit");
-    return area;
+    setReadOnly(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFrameStyle(QFrame::StyledPanel | QFrame::Plain);
+    useTooltipColours(this, "QPlainTextEdit");
+}
+
+void saveTextArea(TextSaver &saver, const QString &title, const QPlainTextEdit *area)
+{
+    saver.save(title, textAreaLines(area));
+}
+
+void printTextArea(QPlainTextEdit *area, const QString &documentName)
+{
+    area->viewport()->update();
+    printing().printText(documentName, area->toPlainText());
 }

@@ -1,15 +1,22 @@
 #include "app/Untmain.h"
+#include "dream/Untheart.h"
 #include "dream/Unthearjx.h"
+#include "widgets/Placement.h"
 #include "support/Fixture.h"
 #include "support/RecordingPlatform.h"
+#include "support/TabChain.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -28,7 +35,14 @@ private slots:
     void commandTwiceGivesOneFreshWindow();
     void buttonRunsMenuCommand();
     void homePageItemDoesNothing();
-    void helpAndPrinterSetup();
+    void help_data();
+    void help();
+    void printerSetup();
+    void windowsOpenWhereDesigned_data();
+    void windowsOpenWhereDesigned();
+    void bookCoversTheClientArea();
+    void buttonsInTabOrder();
+    void shippedHelpPage();
     void statusBar();
 
 private:
@@ -153,13 +167,107 @@ void MainWindowTest::homePageItemDoesNothing()
     QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messages.value(0).text));
 }
 
-void MainWindowTest::helpAndPrinterSetup()
+void MainWindowTest::help_data()
 {
+    QTest::addColumn<bool>("chm");
+    QTest::addColumn<bool>("page");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("the help file where it lies") << true << true << "JMhelp.chm";
+    QTest::newRow("our page without it") << false << true << "page";
+    QTest::newRow("neither: a message") << false << false << "";
+}
+
+void MainWindowTest::help()
+{
+    QFETCH(bool, chm);
+    QFETCH(bool, page);
+    QFETCH(QString, opened);
+    QTemporaryDir workingDir;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workingDir.path()));
+    if (chm)
+        QVERIFY(QFile(QStringLiteral("JMhelp.chm")).open(QIODevice::WriteOnly));
+    QDir(m_fixture->path()).mkpath(QStringLiteral("help"));
+    QFile helpPage(helpPagePath());
+    if (page)
+        QVERIFY(helpPage.open(QIODevice::WriteOnly));
+    else
+        helpPage.remove();
+
     action("H2")->trigger();
-    QCOMPARE(m_platform->opened, QStringList({"JMhelp.chm"}));
+    QDir::setCurrent(previous);
+    if (opened.isEmpty()) {
+        QVERIFY(m_platform->opened.isEmpty());
+        QCOMPARE(m_platform->messages.size(), 1);
+        QVERIFY(m_platform->messages.at(0).text.startsWith(QStringLiteral("无法打开帮助页面：")));
+        QCOMPARE(m_platform->messages.at(0).caption, QStringLiteral("提示"));
+    } else {
+        QCOMPARE(m_platform->opened, QStringList{opened == QLatin1String("page") ? helpPagePath() : opened});
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+}
+
+void MainWindowTest::printerSetup()
+{
     action("N1")->trigger();
     QCOMPARE(m_platform->printerSetups, 1);
     QVERIFY(m_platform->messages.isEmpty());
+}
+
+void MainWindowTest::windowsOpenWhereDesigned_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QPoint>("designed"); // (-1, -1): centred on the desktop
+    QTest::newRow("analysis") << "N9" << "FrmheartJx" << QPoint(403, 310);
+    QTest::newRow("settings") << "N5" << "Frmshez" << QPoint(384, 246);
+    QTest::newRow("about") << "G1" << "About" << QPoint(426, 337);
+    QTest::newRow("pairing") << "X1" << "Frm_xzhuo" << QPoint(380, 260);
+    QTest::newRow("customer service") << "K1" << "Frm_servers" << QPoint(-1, -1);
+    QTest::newRow("phone number") << "N11" << "Frm_SJcs" << QPoint(-1, -1);
+    QTest::newRow("bone weight") << "q2" << "Frmgzfx" << QPoint(-1, -1);
+    QTest::newRow("love test") << "N15" << "frmlove" << QPoint(-1, -1);
+    QTest::newRow("calendar") << "R1" << "FRM_Date" << QPoint(-1, -1);
+}
+
+// Each window keeps the place it had beside the main window on the desktop it
+// was designed for, wherever the main window stands now.
+void MainWindowTest::windowsOpenWhereDesigned()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    QFETCH(QPoint, designed);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    action(qPrintable(command))->trigger();
+    QWidget *opened = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == window && widget->isVisible())
+            opened = widget;
+    }
+    QVERIFY(opened);
+    if (designed == QPoint(-1, -1))
+        designed = designedCentre(opened->frameGeometry().size());
+    QCOMPARE(opened->pos() - m_window->pos(), designed - designedMainPosition);
+    delete opened;
+}
+
+void MainWindowTest::bookCoversTheClientArea()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    action("Q1")->trigger();
+    QVERIFY(Frmbook && Frmbook->isVisible());
+    const QRect client(m_window->RzPanel1->mapToGlobal(QPoint(0, 0)), m_window->RzPanel1->size());
+    QCOMPARE(Frmbook->frameGeometry(), client);
+    QCOMPARE(m_window->RzPanel1->x(), 0);
+    delete Frmbook.data();
+}
+
+void MainWindowTest::buttonsInTabOrder()
+{
+    QCOMPARE(tabChain(m_window->RzBitBtn1, 12), (QList<QWidget *>{m_window->RzBitBtn1, m_window->RzBitBtn2, m_window->RzBitBtn3,
+                                      m_window->RzBitBtn4, m_window->RzBitBtn5, m_window->RzBitBtn6,
+                                      m_window->RzBitBtn7, m_window->RzBitBtn8, m_window->RzBitBtn10,
+                                      m_window->RzBitBtn11, m_window->RzBitBtn12, m_window->RzBitBtn13}));
 }
 
 void MainWindowTest::statusBar()
@@ -168,6 +276,25 @@ void MainWindowTest::statusBar()
     QCOMPARE(m_window->StatusPanel0->width(), 120);
     QVERIFY(m_window->StatusPanel1->text().startsWith(QStringLiteral("欢迎各位朋友使用本系统,联系邮箱: ")));
     QVERIFY(m_window->StatusPanel1->text().contains(QStringLiteral("  QQ: ")));
+}
+
+// The page help opens without "JMhelp.chm" shows every window, with pictures that exist.
+void MainWindowTest::shippedHelpPage()
+{
+    QFile page(programDirPath(QStringLiteral("help/index.html")));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    static const QRegularExpression picture(QStringLiteral("<img src=\"([^\"]+)\""));
+    int pictures = 0;
+    for (const QRegularExpressionMatch &match : picture.globalMatch(html)) {
+        ++pictures;
+        const QString file = programDirPath(QStringLiteral("help/") + match.captured(1));
+        QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
+    }
+    QVERIFY(pictures >= 10);
+    for (const char *window : {"周公解析", "解梦全书", "解梦传说", "经典日历", "手机测算", "骨重分析", "星座配对",
+                               "缘分测试", "系统设置", "退出系统", "保存"})
+        QVERIFY2(html.contains(QString::fromUtf8(window)), window);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -8,23 +8,32 @@
 #include "app/Uabout.h"
 #include "app/Unt_servers.h"
 #include "app/Untmain.h"
+#include "app/Translations.h"
 #include "app/Untshez.h"
 #include "data/GbkText.h"
 #include "data/uShare.h"
+#include "widgets/Placement.h"
 #include "support/Fixture.h"
 #include "support/RecordingPlatform.h"
 #include "HttpTestServer.h"
 
 #include "Addresses.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,6 +58,18 @@ void answerExitDialog(std::function<void(TFrmMsG *)> answer)
 
 void clickYes(TFrmMsG *dialog) { dialog->Button1->click(); }
 void clickNo(TFrmMsG *dialog) { dialog->Button2->click(); }
+
+// The captions of a dialog's labels and buttons.
+QStringList visibleTexts(QWidget *dialog)
+{
+    QStringList texts;
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        texts << button->text();
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        texts << label->text();
+    texts.removeAll(QString());
+    return texts;
+}
 
 QByteArray fileBytes(const QString &path)
 {
@@ -89,6 +110,9 @@ private slots:
     void bannerOffShowsThePicture();
 
     void informationWindows();
+    void qtDialogsSpeakChinese();
+    void chineseWhereNoLanguageIsSet_data();
+    void chineseWhereNoLanguageIsSet();
 
 private:
     void writeSettings(const QByteArray &bytes)
@@ -200,7 +224,7 @@ void ShellWindowsTest::settingsWindowOpens()
     // The list opens on the first entry even while another skin is in use.
     QCOMPARE(Frmshez->RzComboBox1->currentText(), QStringLiteral("默认风格"));
     QCOMPARE(Frmshez->RzComboBox1->count(), 5);
-    QCOMPARE(Frmshez->pos(), QPoint(384, 246));
+    QCOMPARE(Frmshez->pos() - main->pos(), QPoint(384, 246) - designedMainPosition);
     main->N5Click();
     QVERIFY(!first);
     QVERIFY(Frmshez);
@@ -499,7 +523,7 @@ void ShellWindowsTest::informationWindows()
     QPointer<TAbout> about = About;
     QVERIFY(about && about->isVisible());
     QCOMPARE(about->windowTitle(), QStringLiteral("关于系统"));
-    QCOMPARE(about->pos(), QPoint(426, 337));
+    QCOMPARE(about->pos() - main->pos(), QPoint(426, 337) - designedMainPosition);
     for (QLabel *text : about->findChildren<QLabel *>()) {
         QVERIFY2(text->geometry().right() < about->width(), qPrintable(text->objectName()));
         if (!text->text().isEmpty() && !text->wordWrap())
@@ -527,6 +551,76 @@ void ShellWindowsTest::informationWindows()
     QVERIFY(service && service->isHidden());
     main->K1Click();
     QVERIFY(!service);
+}
+
+// Message boxes, the save dialog and the printer dialogs use Qt's own texts.
+void ShellWindowsTest::qtDialogsSpeakChinese()
+{
+    QVERIFY(installChineseTranslations());
+
+    QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), QStringLiteral("正文"),
+                    QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("取消"));
+
+    QFileDialog save(nullptr, QStringLiteral("保存"));
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    save.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList texts = visibleTexts(&save);
+    for (const char *text : {"保存(&S)", "取消", "文件名称(&N)：", "文件类型："})
+        QVERIFY2(texts.contains(QString::fromUtf8(text)), qPrintable(texts.join(QLatin1Char('|'))));
+
+    // Kinds the Chinese catalogue of Qt lacks.
+    QCOMPARE(QFileIconProvider().type(QFileInfo(m_dir->path())), QStringLiteral("文件夹"));
+
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    QCOMPARE(print.windowTitle(), QStringLiteral("打印"));
+    const QStringList printTexts = visibleTexts(&print);
+    for (const char *text : {"打印(&P)", "取消", "属性(&R)", "份数："})
+        QVERIFY2(printTexts.contains(QString::fromUtf8(text)), qPrintable(printTexts.join(QLatin1Char('|'))));
+}
+
+void ShellWindowsTest::chineseWhereNoLanguageIsSet_data()
+{
+    QTest::addColumn<QByteArray>("lang");
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::addColumn<QByteArray>("expectedLang");
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray("zh_CN.UTF-8");
+    QTest::newRow("C") << QByteArray("C") << QByteArray() << QByteArray("zh_CN.UTF-8");
+    QTest::newRow("C.UTF-8") << QByteArray("C.UTF-8") << QByteArray("POSIX") << QByteArray("zh_CN.UTF-8");
+    QTest::newRow("the user's language") << QByteArray("en_GB.UTF-8") << QByteArray() << QByteArray("en_GB.UTF-8");
+    QTest::newRow("LC_ALL names one") << QByteArray() << QByteArray("de_DE.UTF-8") << QByteArray();
+}
+
+void ShellWindowsTest::chineseWhereNoLanguageIsSet()
+{
+    QFETCH(QByteArray, lang);
+    QFETCH(QByteArray, lcAll);
+    QFETCH(QByteArray, expectedLang);
+    const QByteArray savedLang = qgetenv("LANG");
+    const QByteArray savedAll = qgetenv("LC_ALL");
+    const QByteArray savedMessages = qgetenv("LC_MESSAGES");
+    auto set = [](const char *name, const QByteArray &value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    set("LANG", lang);
+    set("LC_ALL", lcAll);
+    qunsetenv("LC_MESSAGES");
+    preferChineseWhereNoLanguageIsSet();
+    const QByteArray resultLang = qgetenv("LANG");
+    const QByteArray resultAll = qgetenv("LC_ALL");
+    set("LANG", savedLang);
+    set("LC_ALL", savedAll);
+    set("LC_MESSAGES", savedMessages);
+    QCOMPARE(resultLang, expectedLang);
+    if (expectedLang == "zh_CN.UTF-8")
+        QVERIFY(resultAll.isEmpty());
+    else
+        QCOMPARE(resultAll, lcAll);
 }
 
 QTEST_MAIN(ShellWindowsTest)

@@ -3,19 +3,26 @@
 #include "calendar/DateWin.h"
 #include "calendar/UpDown.h"
 
+#include "support/Fixture.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
+
+#include <cmath>
 
 class DateWinTest : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void controlsAtTheirPlaces_data();
-    void controlsAtTheirPlaces();
+    void weekdayNamesStandApart();
+    void spinArrowsShowUnderEverySkin_data();
+    void spinArrowsShowUnderEverySkin();
+    void numeralsStayPale();
     void monthLayout_data();
     void monthLayout();
     void captionColours_data();
@@ -82,6 +89,44 @@ QRect inkOf(const QLabel *label)
     return metrics.tightBoundingRect(label->text()).translated(laidOut.left(), laidOut.top() + metrics.ascent());
 }
 
+// Pixels between the ink of two neighbouring labels.
+int inkGap(const QLabel *left, const QLabel *right)
+{
+    return inkOf(right).translated(right->pos()).left() - inkOf(left).translated(left->pos()).right() - 1;
+}
+
+// Neighbouring weekday names keep at least this much blank between them.
+constexpr int minimumGap = 6;
+
+// Pixels of a button face in the arrow's colour, round the face's centre.
+int arrowPixels(const QImage &face, const QColor &ink)
+{
+    int count = 0;
+    const QPoint centre = face.rect().center();
+    for (int y = centre.y() - 3; y <= centre.y() + 3; ++y) {
+        for (int x = centre.x() - 4; x <= centre.x() + 4; ++x) {
+            const QColor pixel = face.pixelColor(x, y);
+            if (qAbs(pixel.red() - ink.red()) + qAbs(pixel.green() - ink.green()) + qAbs(pixel.blue() - ink.blue()) < 60)
+                ++count;
+        }
+    }
+    return count;
+}
+
+double luminance(const QColor &colour)
+{
+    auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+// The contrast ratio of two colours, as the accessibility guidelines define it.
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 bool inkApart(const QLabel *left, const QWidget *right)
 {
     const QRect ink = inkOf(left).translated(left->pos());
@@ -120,40 +165,80 @@ void DateWinTest::initTestCase()
     installFontSubstitutes();
 }
 
-void DateWinTest::controlsAtTheirPlaces_data()
+void DateWinTest::weekdayNamesStandApart()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::newRow("Shape1") << "Shape1" << QRect(0, 0, 331, 285);
-    QTest::newRow("Label20") << "Label20" << QRect(0, 56, 313, 72);
-    QTest::newRow("Label16") << "Label16" << QRect(16, 146, 313, 134);
-    QTest::newRow("Bevel2") << "Bevel2" << QRect(9, 46, 297, 10);
-    QTest::newRow("Bevel1") << "Bevel1" << QRect(9, 240, 297, 10);
-    QTest::newRow("Label2") << "Label2" << QRect(19, 40, 36, 12);
-    QTest::newRow("Label8") << "Label8" << QRect(259, 40, 36, 12);
-    QTest::newRow("Label9") << "Label9" << QRect(20, 253, 36, 12);
-    QTest::newRow("Label15") << "Label15" << QRect(260, 253, 36, 12);
-    QTest::newRow("Label21") << "Label21" << QRect(230, 212, 78, 35);
-    QTest::newRow("Label22") << "Label22" << QRect(152, 223, 69, 23);
-    QTest::newRow("UpDown1") << "UpDown1" << QRect(221, 10, 16, 24);
-    QTest::newRow("UpDown2") << "UpDown2" << QRect(61, 10, 16, 24);
-    QTest::newRow("StaticText1") << "StaticText1" << QRect(272, 17, 28, 16);
-    QTest::newRow("first day number") << "DayLabel1" << QRect(14, 56, 36, 16);
-    QTest::newRow("first lunar caption") << "LunarLabel1" << QRect(13, 73, 36, 12);
-    QTest::newRow("last day number") << "DayLabel37" << QRect(56, 216, 36, 16);
-    QTest::newRow("last lunar caption") << "LunarLabel37" << QRect(55, 233, 36, 12);
+    TFRM_Date window;
+    window.show();
+    const QList<QLabel *> header = {window.Label2, window.Label3, window.Label4, window.Label5,
+                                    window.Label6, window.Label7, window.Label8};
+    const QList<QLabel *> footer = {window.Label9,  window.Label10, window.Label11, window.Label12,
+                                    window.Label13, window.Label14, window.Label15};
+    for (const QList<QLabel *> &names : {header, footer}) {
+        QCOMPARE(names.first()->text(), QStringLiteral("星期日"));
+        QCOMPARE(names.last()->text(), QStringLiteral("星期六"));
+        QCOMPARE(textColour(names.first()), QColor(Qt::red));
+        QCOMPARE(textColour(names.last()), QColor(Qt::red));
+        QCOMPARE(textColour(names.at(3)), QColor(Qt::black));
+        QString why;
+        for (int i = 0; i < names.size(); ++i) {
+            QVERIFY2(inkFits(names.at(i), &why), qPrintable(why));
+            if (i > 0)
+                QVERIFY2(inkGap(names.at(i - 1), names.at(i)) >= minimumGap,
+                         qPrintable(QStringLiteral("%1 to %2: %3").arg(names.at(i - 1)->objectName(),
+                                                                          names.at(i)->objectName())
+                                        .arg(inkGap(names.at(i - 1), names.at(i)))));
+        }
+    }
 }
 
-void DateWinTest::controlsAtTheirPlaces()
+void DateWinTest::spinArrowsShowUnderEverySkin_data()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
+    QTest::addColumn<QString>("skin");
+    QTest::newRow("no skin") << QString();
+    for (const QString &file : shippedSkinFiles())
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void DateWinTest::spinArrowsShowUnderEverySkin()
+{
+    QFETCH(QString, skin);
+    if (!skin.isEmpty())
+        qApp->setStyleSheet(shippedSkinStyleSheet(skin));
     TFRM_Date window;
-    QCOMPARE(window.size(), QSize(331, 285));
-    QCOMPARE(window.windowTitle(), QStringLiteral("vo日历"));
-    auto *control = window.findChild<QWidget *>(name);
-    QVERIFY(control);
-    QCOMPARE(control->geometry(), geometry);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (UpDown *spin : {window.UpDown1, window.UpDown2}) {
+        QToolButton *up = spin->upButton();
+        QToolButton *down = spin->downButton();
+        // The two halves share the spin's height without overlapping.
+        QVERIFY(up->geometry().bottom() < down->geometry().top());
+        QCOMPARE(down->geometry().bottom(), spin->height() - 1);
+        for (QToolButton *button : {up, down}) {
+            const QImage face = button->grab().toImage();
+            const QColor ink = button->palette().color(QPalette::ButtonText);
+            QVERIFY2(arrowPixels(face, ink) >= 6, qPrintable(spin->objectName() + QLatin1Char('/') + button->objectName()));
+        }
+    }
+    qApp->setStyleSheet(QString());
+}
+
+// The watermark numerals behind the grid take no more than a fifth of the
+// contrast any caption has on the white window.
+void DateWinTest::numeralsStayPale()
+{
+    TFRM_Date window;
+    const QList<QColor> captions = {Qt::black, Qt::red, QColor(0, 64, 0), QColor(255, 128, 0), QColor(83, 83, 255)};
+    for (const QLabel *numeral : {window.Label20, window.Label16}) {
+        for (const QColor &caption : captions) {
+            const double onWhite = contrast(caption, Qt::white);
+            const double onNumeral = contrast(caption, textColour(numeral));
+            QVERIFY2(onNumeral >= 0.8 * onWhite,
+                     qPrintable(QStringLiteral("%1 over %2: %3 of %4")
+                                    .arg(caption.name(), numeral->objectName())
+                                    .arg(onNumeral)
+                                    .arg(onWhite)));
+        }
+    }
 }
 
 void DateWinTest::monthLayout_data()

@@ -2,6 +2,7 @@
 #include "dream/Unthearjx.h"
 #include "support/Fixture.h"
 #include "support/RecordingPlatform.h"
+#include "support/TabChain.h"
 #include "widgets/TextArea.h"
 
 #include <QComboBox>
@@ -38,6 +39,7 @@ private slots:
     void printPrintsTextArea();
     void closeClearsReference();
     void missingDatabaseIsSilent();
+    void focusAndTabOrder();
 
 private:
     TFrmheartJx *openWindow();
@@ -304,6 +306,25 @@ void AnalysisTest::missingDatabaseIsSilent()
     QCOMPARE(shownLines(), QStringList({"旧内容"}));
     QVERIFY(m_platform->messages.isEmpty());
     QFile::rename(m_fixture->databasePath() + QStringLiteral(".away"), m_fixture->databasePath());
+}
+
+// The text area has the focus when the window opens; Tab goes on through the band.
+void AnalysisTest::focusAndTabOrder()
+{
+    openWindow();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(QApplication::focusWidget(), m_window->RzMemo1);
+    QCOMPARE(tabChain(m_window->RzMemo1, 10),
+             (QList<QWidget *>{m_window->RzMemo1, m_window->ComboBoxDL, m_window->ComboBoxXX, m_window->EditCode,
+                               m_window->RzBitBtn1, m_window->RzBitBtn2, m_window->RzBitBtn3, m_window->RzBitBtn4,
+                               m_window->RzRadioButton1, m_window->RzRadioButton2}));
+    // No button is the default: Enter in the search text does not search.
+    m_window->EditCode->setText(QStringLiteral("蛇"));
+    m_window->EditCode->setFocus();
+    QTest::keyClick(m_window->EditCode, Qt::Key_Return);
+    QVERIFY(shownLines().isEmpty());
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 QTEST_MAIN(AnalysisTest)

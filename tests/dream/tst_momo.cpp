@@ -19,6 +19,8 @@ private slots:
     void init();
     void cleanup();
 
+    void scrollsAsDesigned_data();
+    void scrollsAsDesigned();
     void opensStillAtTheTop();
     void tailFollowsTheLastSection();
     void doubleClickCloses();
@@ -63,6 +65,36 @@ TFrmmomo *LegendsWindowTest::openWindow()
     if (!QTest::qWaitForWindowExposed(m_window.data()))
         qWarning("legends window not exposed");
     return m_window.data();
+}
+
+void LegendsWindowTest::scrollsAsDesigned_data()
+{
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("active") << QByteArray("active") << QVariant(true);
+    QTest::newRow("one pixel a tick") << QByteArray("scrollStep") << QVariant(1);
+    QTest::newRow("60 ms a tick") << QByteArray("scrollDelay") << QVariant(60);
+    QTest::newRow("two seconds at the start") << QByteArray("repeatDelay") << QVariant(2000);
+    QTest::newRow("without end") << QByteArray("repeatCount") << QVariant(0);
+    QTest::newRow("white") << QByteArray("backgroundColor") << QVariant(QColor(Qt::white));
+    QTest::newRow("centred") << QByteArray("alignment") << QVariant::fromValue(Qt::Alignment(Qt::AlignHCenter));
+    QTest::newRow("no word wrap") << QByteArray("wordWrap") << QVariant(false);
+    QTest::newRow("row pitch") << QByteArray("rowPitch") << QVariant(20);
+    QTest::newRow("fading") << QByteArray("fade") << QVariant(true);
+    QTest::newRow("fade rows") << QByteArray("fadeHeight") << QVariant(10);
+    QTest::newRow("head space") << QByteArray("headSpace") << QVariant(0);
+    QTest::newRow("tail space") << QByteArray("tailSpace") << QVariant(60);
+}
+
+// The window's form configures the scrolling text as the legends need it.
+void LegendsWindowTest::scrollsAsDesigned()
+{
+    QFETCH(QByteArray, setting);
+    QFETCH(QVariant, value);
+    openWindow();
+    QCOMPARE(m_window->AAScrollText1->property(setting.constData()), value);
+    QCOMPARE(m_window->AAScrollText1->font().pixelSize(), 11);
+    QCOMPARE(m_window->AAScrollText1->labelEffect(), ScrollText::LabelEffect::UntilNextLabel);
 }
 
 void LegendsWindowTest::opensStillAtTheTop()
@@ -143,11 +175,11 @@ void LegendsWindowTest::dockingTakesTheClientRectangle()
     QVERIFY(panel.contentsRect() != panel.rect());
     QCOMPARE(m_window->geometry(), panel.contentsRect());
     QCOMPARE(m_window->AAScrollText1->size(), panel.contentsRect().size());
-    // It keeps the rectangle it was given.
-    const QRect docked = m_window->geometry();
+    // It follows the panel's later resizes.
     panel.resize(400, 260);
-    QCoreApplication::processEvents();
-    QCOMPARE(m_window->geometry(), docked);
+    QCOMPARE(m_window->geometry(), panel.contentsRect());
+    panel.resize(250, 150);
+    QCOMPARE(m_window->geometry(), panel.contentsRect());
     delete m_window.data();
 }
 
@@ -168,6 +200,16 @@ void LegendsWindowTest::mainWindowDocksTheLegends()
     QPointer<TFrmmomo> second = Frmmomo;
     QVERIFY(second && second->isVisible());
     QCOMPARE(second->geometry(), main.RzPanel1->contentsRect());
+
+    // No strip of the panel shows beside it after the main window grows or the
+    // left panel goes.
+    main.resize(main.width() + 120, main.height() + 80);
+    QCoreApplication::processEvents();
+    QCOMPARE(second->geometry(), main.RzPanel1->contentsRect());
+    main.Paneleft->hide();
+    main.Desk->layout()->activate();
+    QCOMPARE(second->geometry(), main.RzPanel1->contentsRect());
+    main.Paneleft->show();
 
     QTest::mouseDClick(second->AAScrollText1, Qt::LeftButton);
     QVERIFY(Frmmomo.isNull());

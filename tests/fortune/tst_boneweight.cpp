@@ -62,9 +62,10 @@ QHash<QString, double> keyedWeights(const QString &table, const QString &key)
 void BoneWeightTest::lists()
 {
     const QStringList years = BoneWeight::yearNames();
-    QCOMPARE(years.size(), 120);
+    QCOMPARE(years.size(), 151);
     QCOMPARE(years.first(), QStringLiteral("1900"));
-    QCOMPARE(years.last(), QStringLiteral("2019"));
+    QCOMPARE(years.at(120), QStringLiteral("2020"));
+    QCOMPARE(years.last(), QStringLiteral("2050"));
     QCOMPARE(BoneWeight::monthNames.size(), 12);
     QCOMPARE(BoneWeight::monthNames.at(10), QStringLiteral("十一"));
     QCOMPARE(BoneWeight::monthNames.last(), QStringLiteral("腊"));
@@ -180,17 +181,24 @@ void BoneWeightTest::shippedWeightsFollowTheCycles()
     QVERIFY2(fixture.build(sources), qPrintable(fixture.errors.join('\n')));
 
     const QHash<QString, double> years = keyedWeights(QStringLiteral("chenggu1"), QStringLiteral("year"));
-    QCOMPARE(years.size(), 120);
+    QCOMPARE(years.size(), 151);
+    // Every year weighs what the year sixty years earlier or later weighs.
     for (const QString &year : BoneWeight::yearNames()) {
         QVERIFY2(years.contains(year), qPrintable(year));
-        const QString cycleLater = QString::number(year.toInt() + 60);
-        if (years.contains(cycleLater))
-            QCOMPARE(years.value(cycleLater), years.value(year));
+        const QString earlier = QString::number(year.toInt() - 60);
+        const QString later = QString::number(year.toInt() + 60);
+        QVERIFY2(years.contains(earlier) || years.contains(later), qPrintable(year));
+        if (years.contains(earlier))
+            QCOMPARE(years.value(year), years.value(earlier));
+        if (years.contains(later))
+            QCOMPARE(years.value(year), years.value(later));
     }
-    // Known places in the sixty-year cycle: 1984 甲子, 1900 庚子, 2019 己亥.
+    // Known places in the sixty-year cycle: 1984 甲子, 1900 庚子, 2019 己亥, 2020 庚子, 2044 甲子.
     QCOMPARE(years.value(QStringLiteral("1984")), 1.2);
     QCOMPARE(years.value(QStringLiteral("1900")), 0.7);
     QCOMPARE(years.value(QStringLiteral("2019")), 0.9);
+    QCOMPARE(years.value(QStringLiteral("2020")), 0.7);
+    QCOMPARE(years.value(QStringLiteral("2044")), 1.2);
 
     const QHash<QString, double> months = keyedWeights(QStringLiteral("chenggu2"), QStringLiteral("month"));
     QCOMPARE(QSet<QString>(months.keyBegin(), months.keyEnd()),

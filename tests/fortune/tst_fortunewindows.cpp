@@ -10,10 +10,12 @@
 #include "fortune/Untgz.h"
 #include "fortune/Untxingz.h"
 #include "support/RecordingPlatform.h"
+#include "support/TabChain.h"
 #include "widgets/TextArea.h"
 
 #include "Addresses.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -35,6 +37,8 @@ private slots:
     void boneControls();
     void boneYearOfToday_data();
     void boneYearOfToday();
+    void boneYearListDropsDown_data();
+    void boneYearListDropsDown();
     void boneNoYear();
     void boneReading_data();
     void boneReading();
@@ -73,6 +77,13 @@ private slots:
 };
 
 namespace {
+
+const QString boneNote = QStringLiteral("注：骨重是通过出生时农历的年月日时辰来获得，骨重代表一个人的事业、健康、财运、福运！");
+const QString phoneHint = QStringLiteral("请注意：手机号码是11位，请正确输入。");
+const QString phoneFooter = QStringLiteral(
+    "注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一样的。"
+    "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！");
+const QString loveNote = QStringLiteral("注意：本软件纯属娱乐，愿天下有情人终成眷属。使用中不承担任何承担。");
 
 void flushDeletes()
 {
@@ -139,10 +150,19 @@ void FortuneWindowsTest::boneControls()
     QCOMPARE(window.windowTitle(), QStringLiteral("骨重分析"));
     QVERIFY(window.testAttribute(Qt::WA_DeleteOnClose));
     QVERIFY(!(window.windowFlags() & Qt::WindowMinMaxButtonsHint));
-    QCOMPARE(items(window.ComboBoxyear), BoneWeight::yearNames());
-    QCOMPARE(items(window.ComboBoxmonth), BoneWeight::monthNames);
-    QCOMPARE(items(window.ComboBoxday), BoneWeight::dayNames);
-    QCOMPARE(items(window.ComboBoxtime), BoneWeight::hourNames());
+    QCOMPARE(window.ComboBoxyear->count(), 151);
+    QCOMPARE(window.ComboBoxyear->itemText(0), QStringLiteral("1900"));
+    QCOMPARE(window.ComboBoxyear->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(items(window.ComboBoxmonth), (QStringList{"正", "二", "三", "四", "五", "六", "七", "八", "九", "十",
+                                                       "十一", "腊"}));
+    QCOMPARE(window.ComboBoxday->count(), 30);
+    QCOMPARE(window.ComboBoxday->itemText(0), QStringLiteral("初一"));
+    QCOMPARE(window.ComboBoxday->itemText(9), QStringLiteral("初十"));
+    QCOMPARE(window.ComboBoxday->itemText(20), QStringLiteral("廿一"));
+    QCOMPARE(window.ComboBoxday->itemText(29), QStringLiteral("三十"));
+    QCOMPARE(window.ComboBoxtime->count(), 24);
+    QCOMPARE(window.ComboBoxtime->itemText(0), QStringLiteral("0"));
+    QCOMPARE(window.ComboBoxtime->itemText(23), QStringLiteral("23"));
     for (QComboBox *box : {window.ComboBoxyear, window.ComboBoxmonth, window.ComboBoxday, window.ComboBoxtime})
         QVERIFY(!box->isEditable());
     QCOMPARE(window.ComboBoxmonth->currentIndex(), 0);
@@ -153,7 +173,7 @@ void FortuneWindowsTest::boneControls()
     QVERIFY(window.RzBitBtn1->y() < window.RzBitBtn2->y());
     QVERIFY(window.findChild<QLabel *>("RzLabel1")->text().isEmpty());
     QVERIFY(window.findChild<QLabel *>("RzLabel2")->text().isEmpty());
-    QCOMPARE(window.findChild<QLabel *>("RzLabel3")->text(), BoneWeight::note);
+    QCOMPARE(window.findChild<QLabel *>("RzLabel3")->text(), boneNote);
     QCOMPARE(window.RzLabel2->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
@@ -161,9 +181,10 @@ void FortuneWindowsTest::boneYearOfToday_data()
 {
     QTest::addColumn<QDate>("today");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("last listed year") << QDate(2019, 12, 31) << "2019";
     QTest::newRow("first listed year") << QDate(1900, 1, 1) << "1900";
-    QTest::newRow("after the list") << QDate(2024, 5, 1) << "";
+    QTest::newRow("born after 2019") << QDate(2026, 5, 1) << "2026";
+    QTest::newRow("last listed year") << QDate(2050, 12, 31) << "2050";
+    QTest::newRow("after the list") << QDate(2051, 1, 1) << "";
 }
 
 void FortuneWindowsTest::boneYearOfToday()
@@ -175,7 +196,41 @@ void FortuneWindowsTest::boneYearOfToday()
     window.today = [today] { return today; };
     window.show();
     QCOMPARE(window.ComboBoxyear->currentText(), shown);
-    QCOMPARE(window.ComboBoxyear->count(), 120);
+    QCOMPARE(window.ComboBoxyear->count(), 151);
+}
+
+// The year list drops down a dozen rows high with the chosen year among them,
+// under the platform look and under every skin.
+void FortuneWindowsTest::boneYearListDropsDown_data()
+{
+    QTest::addColumn<QString>("skin");
+    QTest::newRow("no skin") << QString();
+    for (const QString &file : shippedSkinFiles())
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void FortuneWindowsTest::boneYearListDropsDown()
+{
+    QFETCH(QString, skin);
+    FixtureProgramDir fixture;
+    if (!skin.isEmpty())
+        qApp->setStyleSheet(shippedSkinStyleSheet(skin));
+    TFrmgzfx window;
+    window.today = [] { return QDate(2026, 6, 1); };
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QComboBox *years = window.ComboBoxyear;
+    years->showPopup();
+    QAbstractItemView *list = years->view();
+    QTRY_VERIFY(list->isVisible());
+    const int row = list->sizeHintForRow(0);
+    const QRect chosen = list->visualRect(list->currentIndex());
+    const int popupHeight = list->window()->height();
+    years->hidePopup();
+    qApp->setStyleSheet(QString());
+    QCOMPARE(years->currentText(), QStringLiteral("2026"));
+    QVERIFY2(popupHeight <= row * (years->maxVisibleItems() + 2), qPrintable(QString::number(popupHeight)));
+    QVERIFY(list->viewport()->rect().contains(chosen));
 }
 
 void FortuneWindowsTest::boneNoYear()
@@ -184,7 +239,7 @@ void FortuneWindowsTest::boneNoYear()
     FixtureProgramDir fixture;
     QVERIFY(fixture.build(fortuneSources()));
     TFrmgzfx window;
-    window.today = [] { return QDate(2030, 1, 1); };
+    window.today = [] { return QDate(2051, 1, 1); };
     window.show();
     window.RzLabel2->setText(QStringLiteral("前次"));
     window.RzBitBtn1->click();
@@ -264,13 +319,13 @@ void FortuneWindowsTest::phoneControls()
     QVERIFY(!window.testAttribute(Qt::WA_DeleteOnClose));
     QCOMPARE(window.edtmun->maxLength(), 11);
     QCOMPARE(window.findChild<QLabel *>("RzLabel1")->text(), QStringLiteral("输入号码："));
-    QCOMPARE(window.findChild<QLabel *>("RzLabel2")->text(), QStringLiteral("请注意：手机号码是11位，请正确输入。"));
+    QCOMPARE(window.findChild<QLabel *>("RzLabel2")->text(), phoneHint);
     QCOMPARE(window.findChild<QGroupBox *>("RzGroupBox1")->title(), QStringLiteral("测算结果"));
     QCOMPARE(window.findChild<QLabel *>("RzLabel5")->text(), QStringLiteral("手机号码是："));
     QCOMPARE(window.findChild<QLabel *>("RzLabel4")->text(), QStringLiteral("状态："));
     QCOMPARE(window.findChild<QLabel *>("RzLabel6")->text(), QStringLiteral("吉凶："));
     QCOMPARE(window.findChild<QLabel *>("RzLabel7")->text(), QStringLiteral("具体表现："));
-    QCOMPARE(window.findChild<QLabel *>("RzLabel3")->text(), PhoneReading::footer);
+    QCOMPARE(window.findChild<QLabel *>("RzLabel3")->text(), phoneFooter);
     QVERIFY(window.RzLabel8->wordWrap());
     QCOMPARE(window.RzLabel8->size(), QSize(290, 97));
     QCOMPARE(window.RzLabel9->palette().color(QPalette::WindowText), QColor(Qt::red));
@@ -317,6 +372,9 @@ void FortuneWindowsTest::phoneReading_data()
     QTest::newRow("11 digits") << "13912341234" << QStringList{"13912341234", "三十四之状", "凶", "三十四之表现"};
     QTest::newRow("pasted blank") << " 1391234567" << QStringList{"1391234567", "七之状", "吉", "七之表现"};
     QTest::newRow("8 digits") << "15900005" << QStringList{"15900005", "五之状", "吉", "五之表现"};
+    QTest::newRow("prefix 18") << "18612341234" << QStringList{"18612341234", "三十四之状", "凶", "三十四之表现"};
+    QTest::newRow("prefix 17") << "17700000007" << QStringList{"17700000007", "七之状", "吉", "七之表现"};
+    QTest::newRow("prefix 19") << "19912341234" << QStringList{"19912341234", "三十四之状", "凶", "三十四之表现"};
     QTest::newRow("no row") << "13900000001" << QStringList{"13900000001", "", "", ""};
 }
 
@@ -343,8 +401,8 @@ void FortuneWindowsTest::phoneRefusals_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("empty") << "" << "请输入11位手机号码！";
     QTest::newRow("blanks") << "   " << "请输入11位手机号码！";
-    QTest::newRow("14") << "14912345678" << "请输入正确的手机号码！";
-    QTest::newRow("18") << "18912345678" << "请输入正确的手机号码！";
+    QTest::newRow("12") << "12912345678" << "请输入正确的手机号码！";
+    QTest::newRow("20") << "20912345678" << "请输入正确的手机号码！";
     QTest::newRow("too short to read") << "1391234" << "请输入正确的手机号码！";
     QTest::newRow("pasted letters") << "1391234abcd" << "请输入正确的手机号码！";
 }
@@ -418,6 +476,8 @@ void FortuneWindowsTest::pairControls()
     QCOMPARE(window.RzBitBtn4->text(), QStringLiteral("关闭"));
     QVERIFY(window.RzMemo1->isReadOnly());
     QVERIFY(window.pairingCaption().isEmpty());
+    QCOMPARE(tabChain(window.ComboBoxDL, 6), (QList<QWidget *>{window.ComboBoxDL, window.ComboBoxXX, window.RzBitBtn1,
+                                                               window.RzBitBtn2, window.RzBitBtn4, window.RzMemo1}));
     // The memo fills the window below the panel, also after a resize.
     window.resize(500, 400);
     QCOMPARE(window.RzMemo1->geometry().bottom(), window.height() - 1);
@@ -540,7 +600,7 @@ void FortuneWindowsTest::loveControls()
     QCOMPARE(window.findChild<QLabel *>("Label1")->text(), QStringLiteral("男方姓名："));
     QCOMPARE(window.findChild<QLabel *>("Label2")->text(), QStringLiteral("女方姓名："));
     QCOMPARE(window.findChild<QLabel *>("Label3")->text(), QStringLiteral("你们的缘分："));
-    QCOMPARE(window.findChild<QLabel *>("Label4")->text(), LoveTest::note);
+    QCOMPARE(window.findChild<QLabel *>("Label4")->text(), loveNote);
     QCOMPARE(window.findChild<QLabel *>("lbl4")->text(), QStringLiteral("技术论坛"));
     QVERIFY(window.lbl4->font().underline());
     QCOMPARE(window.lbl4->palette().color(QPalette::WindowText), QColor(0, 0, 128));
@@ -549,12 +609,7 @@ void FortuneWindowsTest::loveControls()
     QCOMPARE(window.btncount->text(), QStringLiteral("测算"));
     QCOMPARE(window.btnTryagain->text(), QStringLiteral("重测"));
     QCOMPARE(window.btn1->text(), QStringLiteral("关闭"));
-    QList<QWidget *> chain;
-    for (QWidget *w = window.eYourName; chain.size() < 5; w = w->nextInFocusChain()) {
-        if (w->focusPolicy() & Qt::TabFocus)
-            chain << w;
-    }
-    QCOMPARE(chain, (QList<QWidget *>{window.eYourName, window.eOtherName, window.btncount, window.btnTryagain,
+    QCOMPARE(tabChain(window.eYourName, 5), (QList<QWidget *>{window.eYourName, window.eOtherName, window.btncount, window.btnTryagain,
                                       window.btn1}));
 }
 
@@ -677,17 +732,17 @@ void FortuneWindowsTest::shippedTextsFit()
     for (const QString &verse : shippedColumn(QStringLiteral("chenggu.tsv"), 1))
         QVERIFY2(fits(bone.RzLabel1, verse), qPrintable(verse));
     QVERIFY(fits(bone.RzLabel2, BoneWeight::weightLine(QStringLiteral("99"))));
-    QVERIFY(fits(bone.RzLabel3, BoneWeight::note));
+    QVERIFY(fits(bone.RzLabel3, boneNote));
     for (const QString &title : shippedColumn(QStringLiteral("shouji.tsv"), 1))
         QVERIFY2(fits(phone.RzLabel10, title), qPrintable(title));
     for (const QString &content : shippedColumn(QStringLiteral("shouji.tsv"), 3))
         QVERIFY2(fits(phone.RzLabel8, content), qPrintable(content));
-    QVERIFY(fits(phone.RzLabel3, PhoneReading::footer));
-    QVERIFY(fits(phone.RzLabel2, PhoneReading::hint));
+    QVERIFY(fits(phone.RzLabel3, phoneFooter));
+    QVERIFY(fits(phone.RzLabel2, phoneHint));
     for (int difference = 0; difference <= 26; ++difference)
         QVERIFY2(fits(love.lbl1, GetFateText(difference)), qPrintable(GetFateText(difference)));
     QVERIFY(fits(love.lbl1, LoveTest::specialVerdict));
-    QVERIFY(fits(love.Label4, LoveTest::note));
+    QVERIFY(fits(love.Label4, loveNote));
     // Captions beside their controls do not run into them.
     QVERIFY(bone.Label1->geometry().right() < bone.ComboBoxyear->x());
     QVERIFY(phone.RzLabel1->geometry().right() < phone.edtmun->x());

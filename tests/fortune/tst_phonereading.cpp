@@ -36,6 +36,11 @@ void PhoneReadingTest::readingNumber_data()
     QTest::newRow("10 digits") << "1390001234" << "74"; // 234
     // Positions 3 to 7 are not read, so nothing there is checked.
     QTest::newRow("letters before the 8th") << "13ab-cd1234" << "34";
+    QTest::newRow("prefix 14") << "14912341234" << "34";
+    QTest::newRow("prefix 16") << "16612340079" << "79";
+    QTest::newRow("prefix 17") << "17712340080" << "0";
+    QTest::newRow("prefix 18") << "18612341234" << "34";
+    QTest::newRow("prefix 19") << "19912341234" << "34";
 }
 
 void PhoneReadingTest::readingNumber()
@@ -52,8 +57,10 @@ void PhoneReadingTest::refusal_data()
     QTest::addColumn<QString>("message");
     const QString wrong = PhoneReading::wrongMessage;
     QTest::newRow("empty") << "" << "请输入11位手机号码！";
-    QTest::newRow("14") << "14912345678" << wrong;
-    QTest::newRow("18") << "18912345678" << wrong;
+    QTest::newRow("10") << "10912345678" << wrong;
+    QTest::newRow("12") << "12912345678" << wrong;
+    QTest::newRow("not a mobile prefix") << "23912345678" << wrong;
+    QTest::newRow("full-width prefix") << "１3912345678" << wrong;
     QTest::newRow("one digit") << "1" << wrong;
     QTest::newRow("full-width digits") << "１３９１２３４１２３４" << wrong;
     QTest::newRow("7 characters") << "1391234" << wrong;

@@ -98,3 +98,15 @@ QString fileContents(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
+
+QStringList shippedSkinFiles()
+{
+    return {QStringLiteral("mxskin24.dll"), QStringLiteral("mxp1.dll"), QStringLiteral("mxp3.dll"),
+            QStringLiteral("mxskin56.dll"), QStringLiteral("mxp2.dll")};
+}
+
+QString shippedSkinStyleSheet(const QString &file)
+{
+    QFile skin(sourceTreePath(QStringLiteral("assets/skin/") + file));
+    return skin.open(QIODevice::ReadOnly) ? QString::fromUtf8(skin.readAll()) : QString();
+}

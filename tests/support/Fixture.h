@@ -49,6 +49,11 @@ QString fileContents(const QString &path);
 QByteArray readFileBytes(const QString &path);
 bool writeFileBytes(const QString &path, const QByteArray &bytes);
 
+// The five shipped skins' file names, and one skin's style sheet, for tests
+// that look at a window under every skin.
+QStringList shippedSkinFiles();
+QString shippedSkinStyleSheet(const QString &file);
+
 // The folder of the source tree and of the built program, for tests over shipped data.
 QString sourceTreePath(const QString &relative);
 QString programDirPath(const QString &relative);

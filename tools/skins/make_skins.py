@@ -33,6 +33,8 @@ QPushButton, QToolButton {{
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 {btn0}, stop:1 {btn1});
     border: 1px solid {btnline}; border-radius: {radius}px; color: {btntext};
     padding: 2px 8px; min-height: 15px; }}
+/* Small tool buttons, as in the file dialog's tool bar, keep room for their icons. */
+QToolButton {{ padding: 1px; min-height: 0px; }}
 QPushButton:hover, QToolButton:hover {{
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 {btnhot0}, stop:1 {btnhot1});
     border-color: {focus}; }}
