@@ -1,6 +1,7 @@
 #include "calendar/DateWin.h"
 
 #include "calendar/DateCn.h"
+#include "calendar/DayCard.h"
 #include "widgets/Controls.h"
 #include "widgets/Placement.h"
 
@@ -20,11 +21,21 @@ constexpr int dayNumberPixels = 15;
 const QColor lunarDayColour(0, 64, 0);
 const QColor festivalColour(255, 128, 0);
 const QColor solarTermColour(83, 83, 255);
+const QColor restDayColour(224, 32, 32);
+const QColor workDayColour(80, 80, 80);
 
 void setTextColour(QLabel *label, const QColor &colour)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+void setTagColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
 }
 
@@ -68,6 +79,8 @@ void TFRM_Date::FormCreate()
 {
     CreateDayCells();
     CurrentDate = QDate::currentDate();
+    // Once per window: every month shown, and every tooltip, reads the same arrangements.
+    m_holidays = loadHolidays(shippedHolidaysPath(), userHolidaysPath()).calendar;
 }
 
 void TFRM_Date::CreateDayCells()
@@ -96,6 +109,19 @@ void TFRM_Date::CreateDayCells()
         lunar->hide();
         lunar->installEventFilter(this);
         LunarLabels[i] = lunar;
+
+        auto *mark = new QLabel(this);
+        mark->setObjectName(QStringLiteral("HolidayMark%1").arg(i + 1));
+        mark->setGeometry(HolidayMark->x() + cellWidth * column, HolidayMark->y() + cellHeight * row,
+                          HolidayMark->width(), HolidayMark->height());
+        mark->setAlignment(HolidayMark->alignment());
+        mark->setFont(HolidayMark->font());
+        // A filled tag: on the selected day it sits on the highlight's corner instead of being crossed by its frame.
+        mark->setAutoFillBackground(true);
+        // Presses and hovers reach the day number beneath, so a click on the mark selects its day.
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->hide();
+        HolidayMarks[i] = mark;
     }
 }
 
@@ -139,7 +165,12 @@ void TFRM_Date::ShowMonth(const QDate &date)
         setTextColour(DayLabels[i], Qt::black);
         setTextColour(LunarLabels[i], Qt::black);
         DayLabels[i]->setFont(numberFont);
+        DayLabels[i]->setToolTip(QString());
+        LunarLabels[i]->setToolTip(QString());
+        HolidayMarks[i]->hide();
     }
+    LabelNoArrangement->setText(arrangementMissingText(year));
+    LabelNoArrangement->setVisible(!m_holidays.hasYear(year));
 
     const int firstCell = SundayFirstWeekday(QDate(year, month, 1));
     const int days = DaysInMonth(year, month);
@@ -153,6 +184,15 @@ void TFRM_Date::ShowMonth(const QDate &date)
         const DayCaption text = dayCaption(shown);
         lunar->setText(text.text);
         setTextColour(lunar, captionColour(text.kind));
+        const QString card = dayCardText(dayCard(shown, m_holidays));
+        number->setToolTip(card);
+        lunar->setToolTip(card);
+        if (const HolidayDay *holiday = m_holidays.find(shown)) {
+            QLabel *mark = HolidayMarks[firstCell + day - 2];
+            mark->setText(holidayKindMark(holiday->kind));
+            setTagColour(mark, holiday->kind == HolidayKind::Rest ? restDayColour : workDayColour);
+            mark->show();
+        }
         if (day == selected) {
             Shape2->move(number->x() - 1, number->y() + 1);
             Label22->setText(ConstellationOfDay(selected, shown));

@@ -2,6 +2,8 @@
 
 #include "ui_DateWin.h"
 
+#include "calendar/Holidays.h"
+
 #include <QDate>
 #include <QPointer>
 #include <QWidget>
@@ -19,6 +21,8 @@ public:
     // Cell i (1-37) is element i - 1: the day number and the lunar caption beneath it.
     std::array<QLabel *, CellCount> DayLabels{};
     std::array<QLabel *, CellCount> LunarLabels{};
+    // The cell's 休 or 班 in its top right corner, above the day number's right margin.
+    std::array<QLabel *, CellCount> HolidayMarks{};
 
     QDate CurrentDate;
     quint16 SelYear = 0;
@@ -51,6 +55,7 @@ private:
     void clicked(QObject *watched);
 
     QObject *m_pressed = nullptr;
+    HolidayCalendar m_holidays;
 };
 
 extern QPointer<TFRM_Date> FRM_Date;

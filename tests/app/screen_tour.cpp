@@ -138,9 +138,9 @@ int main(int argc, char **argv)
     FrmheartJx->close();
 
     Frmmain->R1Click();
-    FRM_Date->CurrentDate = QDate(2002, 2, 12);
+    FRM_Date->CurrentDate = QDate(2025, 2, 12);
     FRM_Date->FormShow();
-    saveScreen(QStringLiteral("calendar-2002-02"));
+    saveScreen(QStringLiteral("calendar-2025-02"));
     saveWindow(FRM_Date, QStringLiteral("calendar"));
     FRM_Date->close();
 

@@ -1,16 +1,23 @@
 #include "app/Fonts.h"
 #include "app/Untmain.h"
 #include "calendar/DateWin.h"
+#include "calendar/DayCard.h"
+#include "calendar/Holidays.h"
 #include "calendar/UpDown.h"
+#include "data/uShare.h"
 
 #include "support/Fixture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -40,6 +47,24 @@ private slots:
     void anotherWindowActiveHidesIt();
     void captionsFit_data();
     void captionsFit();
+    void holidayMarks_data();
+    void holidayMarks();
+    void marksStayClearOfText();
+    void marksShowUnderEverySkin_data();
+    void marksShowUnderEverySkin();
+    void clickOnMarkSelectsItsDay();
+    void dayCardTooltips();
+    void missingArrangementLine_data();
+    void missingArrangementLine();
+    void missingArrangementLineFollowsTheYear();
+    void missingArrangementLineStaysClear();
+    void userHolidaysFile();
+    void unsoundUserFileIsLeftOut();
+    void cleanup();
+
+private:
+    // The user's data folder of every window in these tests, so no test reads the real one.
+    QTemporaryDir m_dataHome;
 };
 
 namespace {
@@ -74,6 +99,36 @@ QPoint highlightSpotOfCell(int cell)
     const int row = (cell - 1) / 7;
     const int column = (cell - 1) % 7;
     return QPoint(13 + 42 * column, 57 + 32 * row);
+}
+
+QColor markColour(const QLabel *mark)
+{
+    return mark->palette().color(QPalette::Window);
+}
+
+// The mark of a shown day, whether shown or not.
+QLabel *markOfDay(const TFRM_Date &window, int day)
+{
+    const int cell = cellNumber(window, day);
+    return cell == 0 ? nullptr : window.HolidayMarks[cell - 1];
+}
+
+QStringList shownMarks(const TFRM_Date &window)
+{
+    QStringList marks;
+    for (int i = 0; i < TFRM_Date::CellCount; ++i) {
+        if (!window.HolidayMarks[i]->isHidden())
+            marks.append(window.DayLabels[i]->text() + window.HolidayMarks[i]->text());
+    }
+    return marks;
+}
+
+// Where QLabel lays out a label's text, in its parent's coordinates.
+QRect textRectOf(const QLabel *label)
+{
+    return QFontMetrics(label->font())
+        .boundingRect(label->contentsRect(), int(label->alignment()), label->text())
+        .translated(label->pos());
 }
 
 QColor textColour(const QLabel *label)
@@ -163,6 +218,16 @@ bool inkFits(const QLabel *label, QString *why)
 void DateWinTest::initTestCase()
 {
     installFontSubstitutes();
+    QVERIFY(m_dataHome.isValid());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataHome.path()));
+    // The shipped arrangements lie in the built program's folder.
+    setAppPath(programDirPath(QString()));
+    QVERIFY(QFileInfo::exists(shippedHolidaysPath()));
+}
+
+void DateWinTest::cleanup()
+{
+    QFile::remove(userHolidaysPath());
 }
 
 void DateWinTest::weekdayNamesStandApart()
@@ -514,6 +579,256 @@ void DateWinTest::captionsFit()
     QVERIFY(inkApart(window.Label18, window.UpDown2));
     QVERIFY(inkApart(window.Label1, window.Label19));
     QVERIFY(inkApart(window.Label19, window.UpDown1));
+}
+
+void DateWinTest::holidayMarks_data()
+{
+    QTest::addColumn<QDate>("month");
+    QTest::addColumn<QStringList>("marks");
+    QTest::newRow("春节 2025 ends on the 4th, 班 on Saturday the 8th")
+        << QDate(2025, 2, 1) << QStringList{"1休", "2休", "3休", "4休", "8班"};
+    QTest::newRow("春节 2025 begins on the 28th, 班 on Sunday the 26th")
+        << QDate(2025, 1, 1) << QStringList{"1休", "26班", "28休", "29休", "30休", "31休"};
+    QTest::newRow("国庆节 and 中秋节 2025, 班 on Saturday the 11th")
+        << QDate(2025, 10, 1) << QStringList{"1休", "2休", "3休", "4休", "5休", "6休", "7休", "8休", "11班"};
+    QTest::newRow("班 on Sunday 2025-09-28") << QDate(2025, 9, 1) << QStringList{"28班"};
+    QTest::newRow("元旦 2008 reaches back into 2007")
+        << QDate(2007, 12, 1) << QStringList{"29班", "30休", "31休"};
+    QTest::newRow("no arrangement for 2027") << QDate(2027, 10, 1) << QStringList();
+    QTest::newRow("none before 2008") << QDate(1999, 10, 1) << QStringList();
+    QTest::newRow("a month without holidays") << QDate(2025, 3, 1) << QStringList();
+}
+
+void DateWinTest::holidayMarks()
+{
+    QFETCH(QDate, month);
+    QFETCH(QStringList, marks);
+    TFRM_Date window;
+    // A month full of marks first, so the month under test shows that they are reset.
+    showDate(window, QDate(2025, 10, 1));
+    showDate(window, month);
+    QCOMPARE(shownMarks(window), marks);
+    for (int day = 1; day <= month.daysInMonth(); ++day) {
+        const QLabel *mark = markOfDay(window, day);
+        QVERIFY(mark);
+        if (mark->isHidden())
+            continue;
+        const QColor fill = markColour(mark);
+        if (mark->text() == QStringLiteral("休"))
+            QVERIFY2(fill.red() > 180 && fill.green() < 80 && fill.blue() < 80, qPrintable(fill.name()));
+        else
+            QVERIFY2(fill.lightness() < 110 && fill.hslSaturation() < 40, qPrintable(fill.name()));
+        // The captions keep their own colours and precedence.
+        QCOMPARE(textColour(cellOfDay(window.DayLabels, day)), QColor(Qt::black));
+    }
+}
+
+// No mark covers any day number or caption, its own or a neighbour's, in any month
+// with an arrangement, and every mark lies inside the window.
+void DateWinTest::marksStayClearOfText()
+{
+    TFRM_Date window;
+    int checked = 0;
+    for (int year = 2008; year <= 2026; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            showDate(window, QDate(year, month, 1));
+            for (const QLabel *mark : window.HolidayMarks) {
+                if (mark->isHidden())
+                    continue;
+                ++checked;
+                QVERIFY(window.rect().contains(mark->geometry()));
+                QString why;
+                QVERIFY2(inkFits(mark, &why), qPrintable(why));
+                for (int i = 0; i < TFRM_Date::CellCount; ++i) {
+                    for (const QLabel *text : {window.DayLabels[i], window.LunarLabels[i]}) {
+                        if (text->isHidden())
+                            continue;
+                        QVERIFY2(!mark->geometry().intersects(textRectOf(text)),
+                                 qPrintable(QStringLiteral("%1-%2: %3 over %4 \"%5\"")
+                                                .arg(year)
+                                                .arg(month)
+                                                .arg(mark->objectName(), text->objectName(), text->text())));
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY(checked > 500);
+}
+
+void DateWinTest::marksShowUnderEverySkin_data()
+{
+    spinArrowsShowUnderEverySkin_data();
+}
+
+// The skins restyle the program's controls; the marks keep their colours.
+void DateWinTest::marksShowUnderEverySkin()
+{
+    QFETCH(QString, skin);
+    if (!skin.isEmpty())
+        qApp->setStyleSheet(shippedSkinStyleSheet(skin));
+    TFRM_Date window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    showDate(window, QDate(2025, 2, 1));
+    const QImage picture = window.grab().toImage();
+    for (int day : {4, 8}) {
+        const QLabel *mark = markOfDay(window, day);
+        int fill = 0;
+        int glyph = 0;
+        for (int y = mark->y(); y <= mark->geometry().bottom(); ++y) {
+            for (int x = mark->x(); x <= mark->geometry().right(); ++x) {
+                const QColor pixel = picture.pixelColor(QPoint(x, y) * picture.devicePixelRatio());
+                fill += pixel == markColour(mark);
+                glyph += pixel.lightness() > 200;
+            }
+        }
+        QVERIFY2(fill > 30 && glyph > 10, qPrintable(QStringLiteral("day %1: %2 fill, %3 glyph").arg(day).arg(fill).arg(glyph)));
+    }
+    qApp->setStyleSheet(QString());
+}
+
+// The mark lies over the day number's corner but lets the pointer through to it.
+void DateWinTest::clickOnMarkSelectsItsDay()
+{
+    TFRM_Date window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    showDate(window, QDate(2025, 2, 1));
+    const QLabel *mark = markOfDay(window, 8);
+    const QLabel *number = cellOfDay(window.DayLabels, 8);
+    const QRect overNumber = mark->geometry().intersected(number->geometry());
+    QVERIFY(!overNumber.isEmpty());
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, overNumber.center());
+    QCOMPARE(window.CurrentDate, QDate(2025, 2, 8));
+    QCOMPARE(window.Shape2->pos(), highlightSpotOfCell(cellNumber(window, 8)));
+}
+
+void DateWinTest::dayCardTooltips()
+{
+    TFRM_Date window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const HolidayCalendar holidays = loadHolidays(shippedHolidaysPath(), userHolidaysPath()).calendar;
+    showDate(window, QDate(2025, 3, 31));
+    showDate(window, QDate(2025, 2, 8));
+    for (int i = 0; i < TFRM_Date::CellCount; ++i) {
+        QLabel *number = window.DayLabels[i];
+        QLabel *lunar = window.LunarLabels[i];
+        if (number->isHidden()) {
+            QVERIFY(number->toolTip().isEmpty());
+            QVERIFY(lunar->toolTip().isEmpty());
+            continue;
+        }
+        const QString card = dayCardText(dayCard(QDate(2025, 2, number->property("tag").toInt()), holidays));
+        QCOMPARE(number->toolTip(), card);
+        QCOMPARE(lunar->toolTip(), card);
+    }
+    QVERIFY(cellOfDay(window.DayLabels, 8)->toolTip().contains(QStringLiteral("班 春节调休上班")));
+
+    // Hovering the caption raises its card.
+    QLabel *lunar = cellOfDay(window.LunarLabels, 4);
+    const QPoint inside = lunar->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, inside, lunar->mapToGlobal(inside));
+    QApplication::sendEvent(lunar, &hover);
+    QTRY_COMPARE(QToolTip::text(), lunar->toolTip());
+    QVERIFY(QToolTip::text().contains(QStringLiteral("休 春节假期")));
+    QToolTip::hideText();
+}
+
+void DateWinTest::missingArrangementLine_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("2027") << QDate(2027, 1, 15) << QStringLiteral("2027年放假安排尚未收录");
+    QTest::newRow("2050") << QDate(2050, 12, 31) << QStringLiteral("2050年放假安排尚未收录");
+    QTest::newRow("2025") << QDate(2025, 10, 1) << QString();
+    QTest::newRow("2008") << QDate(2008, 5, 1) << QString();
+}
+
+void DateWinTest::missingArrangementLine()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, line);
+    TFRM_Date window;
+    showDate(window, date);
+    QCOMPARE(!window.LabelNoArrangement->isHidden(), !line.isEmpty());
+    if (!line.isEmpty())
+        QCOMPARE(window.LabelNoArrangement->text(), line);
+}
+
+void DateWinTest::missingArrangementLineFollowsTheYear()
+{
+    TFRM_Date window;
+    showDate(window, QDate(2026, 10, 1));
+    QVERIFY(window.LabelNoArrangement->isHidden());
+    window.UpDown1->upButton()->click();
+    QVERIFY(!window.LabelNoArrangement->isHidden());
+    QCOMPARE(window.LabelNoArrangement->text(), QStringLiteral("2027年放假安排尚未收录"));
+    window.UpDown1->upButton()->click();
+    QCOMPARE(window.LabelNoArrangement->text(), QStringLiteral("2028年放假安排尚未收录"));
+    window.UpDown1->downButton()->click();
+    window.UpDown1->downButton()->click();
+    QVERIFY(window.LabelNoArrangement->isHidden());
+    // The month spin stays within the year.
+    window.UpDown2->upButton()->click();
+    QVERIFY(window.LabelNoArrangement->isHidden());
+}
+
+// The line fits below the footer, clear of the grid, the watermarks and the zodiac and
+// constellation captions, whichever month it is shown with.
+void DateWinTest::missingArrangementLineStaysClear()
+{
+    TFRM_Date window;
+    window.show();
+    for (int month = 1; month <= 12; ++month) {
+        showDate(window, QDate(2027, month, 28));
+        const QLabel *line = window.LabelNoArrangement;
+        QVERIFY(line->isVisible());
+        QString why;
+        QVERIFY2(inkFits(line, &why), qPrintable(why));
+        const QRect text = textRectOf(line);
+        QVERIFY(window.rect().contains(text));
+        for (int i = 0; i < TFRM_Date::CellCount; ++i) {
+            for (const QLabel *cell : {window.DayLabels[i], window.LunarLabels[i], window.HolidayMarks[i]})
+                QVERIFY2(!text.intersects(cell->geometry()), qPrintable(cell->objectName()));
+        }
+        for (const QLabel *label : {window.Label16, window.Label20, window.Label21, window.Label22, window.Label9,
+                                    window.Label10, window.Label11, window.Label12, window.Label13, window.Label14,
+                                    window.Label15}) {
+            QVERIFY2(!text.intersects(inkOf(label).translated(label->pos())),
+                     qPrintable(QStringLiteral("%1 \"%2\"").arg(label->objectName(), label->text())));
+        }
+        QVERIFY(!text.intersects(window.Bevel1->geometry()));
+    }
+}
+
+// The user's file adds a year and replaces a shipped one, whole.
+void DateWinTest::userHolidaysFile()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(userHolidaysPath()).path()));
+    QVERIFY(writeFileBytes(userHolidaysPath(), "DATE\tKIND\tNAME\n"
+                                               "2027-10-01\t休\t国庆节\n"
+                                               "2027-10-09\t班\t国庆节\n"
+                                               "2025-10-10\t休\t国庆节\n"));
+    TFRM_Date window;
+    showDate(window, QDate(2027, 10, 1));
+    QCOMPARE(shownMarks(window), (QStringList{"1休", "9班"}));
+    QVERIFY(window.LabelNoArrangement->isHidden());
+    QVERIFY(cellOfDay(window.LunarLabels, 9)->toolTip().contains(QStringLiteral("班 国庆节调休上班")));
+    showDate(window, QDate(2025, 10, 1));
+    QCOMPARE(shownMarks(window), QStringList{"10休"});
+    QVERIFY(!cellOfDay(window.DayLabels, 1)->toolTip().contains(QStringLiteral("休")));
+}
+
+// A damaged file in the user's folder is left out; the shipped arrangements still show.
+void DateWinTest::unsoundUserFileIsLeftOut()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(userHolidaysPath()).path()));
+    QVERIFY(writeFileBytes(userHolidaysPath(), "DATE\tKIND\tNAME\n2025-10-10\t假\t国庆节\n\xff\xfe"));
+    TFRM_Date window;
+    showDate(window, QDate(2025, 2, 1));
+    QCOMPARE(shownMarks(window), (QStringList{"1休", "2休", "3休", "4休", "8班"}));
 }
 
 QTEST_MAIN(DateWinTest)
