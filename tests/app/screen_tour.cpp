@@ -2,10 +2,8 @@
 // pictures of the whole screen and of each window for a look by eye and for the
 // help page:
 //     xvfb-run -a -s "-screen 0 1280x1024x24" screen_tour <output folder>
-#include "app/BannerFetch.h"
 #include "app/DesktopPlatform.h"
 #include "app/EndMsg.h"
-#include "app/Fonts.h"
 #include "app/Settings.h"
 #include "app/SkinEngine.h"
 #include "app/Translations.h"
@@ -14,7 +12,6 @@
 #include "app/Untmain.h"
 #include "app/Untshez.h"
 #include "calendar/DateWin.h"
-#include "data/uShare.h"
 #include "dream/Untheart.h"
 #include "dream/Unthearjx.h"
 #include "dream/Untmomo.h"
@@ -22,10 +19,9 @@
 #include "fortune/Unt_sjcs.h"
 #include "fortune/Untgz.h"
 #include "fortune/Untxingz.h"
-#include "widgets/Controls.h"
+#include "support/PictureRun.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
@@ -89,13 +85,7 @@ int main(int argc, char **argv)
 {
     preferChineseWhereNoLanguageIsSet();
     QApplication app(argc, argv);
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(outputFolder);
-    installFontSubstitutes();
-    installChineseTranslations();
-    QApplication::setFont(songFont());
-    setAppPath(QStringLiteral(VELMORA_PROGRAM_DIR));
-    setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
+    outputFolder = startPictureRun(argc, argv);
     DesktopPlatform platform;
 
     Frmmain = new TFrmmain;

@@ -2,19 +2,15 @@
 // 休/班 marks and a day's tooltip, and saves pictures of the screen for a look by eye:
 //     xvfb-run -a -s "-screen 0 1280x1024x24" calendar_screenshots <output folder>
 // Tooltips are windows of their own, so the pictures are taken of the whole screen.
-#include "app/BannerFetch.h"
 #include "app/DesktopPlatform.h"
-#include "app/Fonts.h"
 #include "app/Settings.h"
 #include "app/SkinEngine.h"
 #include "app/Translations.h"
 #include "app/Untmain.h"
 #include "calendar/DateWin.h"
-#include "data/uShare.h"
-#include "widgets/Controls.h"
+#include "support/PictureRun.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QHelpEvent>
 #include <QScreen>
 #include <QTest>
@@ -73,13 +69,7 @@ int main(int argc, char **argv)
 {
     preferChineseWhereNoLanguageIsSet();
     QApplication app(argc, argv);
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(outputFolder);
-    installFontSubstitutes();
-    installChineseTranslations();
-    QApplication::setFont(songFont());
-    setAppPath(QStringLiteral(VELMORA_PROGRAM_DIR));
-    setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
+    outputFolder = startPictureRun(argc, argv);
     DesktopPlatform platform;
 
     const QString size = QStringLiteral("%1x%2")
@@ -93,11 +83,13 @@ int main(int argc, char **argv)
             qApp->setStyleSheet(SkinEngine::builtInSkin());
         else
             Frmmain->SkinData1->setSkinFile(skinFileOf(skin));
-        const QString suffix = QStringLiteral("%1-%2").arg(skin < 0 ? QStringLiteral("builtin") : QStringLiteral("skin%1").arg(skin), size);
+        const QString skinName = skin < 0 ? QStringLiteral("builtin") : QStringLiteral("skin%1").arg(skin);
+        const QString suffix = skinName + QLatin1Char('-') + size;
         Frmmain->R1Click();
         // February 2025: the last 春节 rest days, and the 班 on Saturday the 8th selected; the 4th hovered.
         showMonth(QDate(2025, 2, 8), 4, QStringLiteral("calendar-2025-02-%1").arg(suffix));
-        // October 2025: National Day and 中秋 together, the first day selected, the 班 on Saturday the 11th; 中秋 hovered.
+        // October 2025: National Day and 中秋 together, the first day selected, the 班 on
+        // Saturday the 11th; 中秋 hovered.
         showMonth(QDate(2025, 10, 1), 6, QStringLiteral("calendar-2025-10-%1").arg(suffix));
         // A year without an arrangement says so below the footer.
         showMonth(QDate(2027, 10, 1), 1, QStringLiteral("calendar-2027-10-%1").arg(suffix));

@@ -683,7 +683,8 @@ void DateWinTest::marksShowUnderEverySkin()
                 glyph += pixel.lightness() > 200;
             }
         }
-        QVERIFY2(fill > 30 && glyph > 10, qPrintable(QStringLiteral("day %1: %2 fill, %3 glyph").arg(day).arg(fill).arg(glyph)));
+        QVERIFY2(fill > 30 && glyph > 10,
+                 qPrintable(QStringLiteral("day %1: %2 fill, %3 glyph").arg(day).arg(fill).arg(glyph)));
     }
     qApp->setStyleSheet(QString());
 }
