@@ -264,9 +264,9 @@ void MainWindowTest::bookCoversTheClientArea()
 
 void MainWindowTest::buttonsInTabOrder()
 {
-    QCOMPARE(tabChain(m_window->RzBitBtn1, 12), (QList<QWidget *>{m_window->RzBitBtn1, m_window->RzBitBtn2, m_window->RzBitBtn3,
+    QCOMPARE(tabChain(m_window->RzBitBtn1, 13), (QList<QWidget *>{m_window->RzBitBtn1, m_window->RzBitBtn2, m_window->RzBitBtn3,
                                       m_window->RzBitBtn4, m_window->RzBitBtn5, m_window->RzBitBtn6,
-                                      m_window->RzBitBtn7, m_window->RzBitBtn8, m_window->RzBitBtn10,
+                                      m_window->RzBitBtn7, m_window->RzBitBtn8, m_window->RzBitBtn9, m_window->RzBitBtn10,
                                       m_window->RzBitBtn11, m_window->RzBitBtn12, m_window->RzBitBtn13}));
 }
 
