@@ -7,17 +7,24 @@
 #include <QList>
 #include <QSaveFile>
 
+#include <unistd.h>
+
 namespace {
 
 // One line of the file as stored, with its line break, so untouched lines are
-// written back byte for byte.
+// written back byte for byte. CR LF, LF and a bare CR each end a line: a file
+// saved with old Mac breaks, or one whose last line ends in CR, must not have
+// a new key joined to its last line.
 QList<QByteArray> splitKeepingBreaks(const QByteArray &bytes)
 {
     QList<QByteArray> lines;
     qsizetype start = 0;
     while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        end = end < 0 ? bytes.size() : end + 1;
+        qsizetype end = start;
+        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r')
+            ++end;
+        if (end < bytes.size())
+            end += bytes.at(end) == '\r' && end + 1 < bytes.size() && bytes.at(end + 1) == '\n' ? 2 : 1;
         lines << bytes.mid(start, end - start);
         start = end;
     }
@@ -35,6 +42,16 @@ QByteArray withoutBreak(const QByteArray &line)
 QByteArray breakOf(const QByteArray &line)
 {
     return line.mid(withoutBreak(line).size());
+}
+
+// New lines take the file's own line break; a file without one gets CR LF.
+QByteArray lineBreakOf(const QList<QByteArray> &lines)
+{
+    for (const QByteArray &line : lines) {
+        if (!breakOf(line).isEmpty())
+            return breakOf(line);
+    }
+    return "\r\n";
 }
 
 // The section a header line opens, or a null text for other lines.
@@ -59,6 +76,27 @@ bool isKeyLine(const QByteArray &line, const QString &key, QString *value = null
     if (value)
         *value = text.mid(equals + 1).trimmed();
     return true;
+}
+
+constexpr QFileDevice::Permissions storedPermissions =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+    | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther
+    | QFileDevice::ExeOther;
+
+// The superuser passes every access check, so for it the write bit of the class
+// it falls in decides: a file made read-only stays read-only for every user.
+bool permitsWriting(const QFileInfo &info)
+{
+    if (!info.isWritable())
+        return false;
+    if (geteuid() != 0)
+        return true;
+    const QFileDevice::Permissions permissions = info.permissions();
+    if (info.ownerId() == 0)
+        return permissions.testFlag(QFileDevice::WriteOwner);
+    if (info.groupId() == 0)
+        return permissions.testFlag(QFileDevice::WriteGroup);
+    return permissions.testFlag(QFileDevice::WriteOther);
 }
 
 bool readAll(const QString &path, QByteArray &bytes)
@@ -112,7 +150,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
 {
     QByteArray bytes;
     const QFileInfo info(m_path);
-    if (info.exists() && (!info.isFile() || !info.isWritable() || !readAll(m_path, bytes)))
+    if (info.exists() && (!info.isFile() || !permitsWriting(info) || !readAll(m_path, bytes)))
         return false;
 
     // A line break inside the value would split it into lines of its own.
@@ -145,22 +183,29 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
         }
     }
     if (!done) {
-        auto endLine = [&lines](qsizetype at) {
+        const QByteArray lineBreak = lineBreakOf(lines);
+        auto endLine = [&lines, &lineBreak](qsizetype at) {
             if (at > 0 && breakOf(lines.at(at - 1)).isEmpty())
-                lines[at - 1] += "\r\n";
+                lines[at - 1] += lineBreak;
         };
         if (sectionStart >= 0) {
             endLine(insertAt);
-            lines.insert(insertAt, entry + "\r\n");
+            lines.insert(insertAt, entry + lineBreak);
         } else {
             endLine(lines.size());
-            lines << '[' + toGbk(section) + "]\r\n" << entry + "\r\n";
+            lines << '[' + toGbk(section) + ']' + lineBreak << entry + lineBreak;
         }
     }
 
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    // QSaveFile copies the permissions as this user sees them, which for the
+    // superuser include writing; the replacement keeps the stored bits.
+    if (info.exists() && !file.setPermissions(info.permissions() & storedPermissions)) {
+        file.cancelWriting();
+        return false;
+    }
     for (const QByteArray &line : std::as_const(lines)) {
         if (file.write(line) != line.size()) {
             file.cancelWriting();
