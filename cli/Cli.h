@@ -28,8 +28,8 @@ int usageError(const QString &usage);
 class Query;
 // A query on the dream database beside the executable.
 Query connectedQuery();
-// Reports a dream database that could not be read; returns the exit status.
-int unreadableDatabase();
+// Reports why a query on the dream database failed; returns the exit status.
+int unreadableDatabase(const Query &query);
 
 int cliCategories(const QStringList &args);
 int cliEntries(const QStringList &args);

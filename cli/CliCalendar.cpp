@@ -18,7 +18,9 @@ QString outOfRange()
 // Strictly YYYY-MM-DD, so that 2002-2-30 or 2002/02/03 are refused rather than guessed at.
 QDate parseDate(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    // Anchored at the very end: "$" alone would let a final line break through.
+    static const QRegularExpression pattern(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{4})-(\\d{2})-(\\d{2})")));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return QDate();
