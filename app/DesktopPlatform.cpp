@@ -1,5 +1,6 @@
 #include "app/DesktopPlatform.h"
 
+#include "app/BannerFetch.h"
 #include "app/StartPage.h"
 #include "data/Platform.h"
 
@@ -118,6 +119,7 @@ struct DesktopPlatform::Services
 #else
     StartPageFile startPage{StartPageFile::defaultPath()};
 #endif
+    HttpBannerSource banner;
 };
 
 DesktopPlatform::DesktopPlatform() : m_services(std::make_unique<Services>())
@@ -128,6 +130,7 @@ DesktopPlatform::DesktopPlatform() : m_services(std::make_unique<Services>())
     setFileDialogs(&m_services->fileDialogs);
     setPrinting(&m_services->printing);
     setStartPageStore(&m_services->startPage);
+    setBannerSource(&m_services->banner);
 }
 
 DesktopPlatform::~DesktopPlatform()
@@ -138,4 +141,5 @@ DesktopPlatform::~DesktopPlatform()
     setFileDialogs(nullptr);
     setPrinting(nullptr);
     setStartPageStore(nullptr);
+    setBannerSource(nullptr);
 }

@@ -10,6 +10,8 @@
 #include "app/Uabout.h"
 #include "app/Unt_servers.h"
 #include "app/Untshez.h"
+#include "data/DreamSchema.h"
+#include "data/Query.h"
 #include "data/uShare.h"
 #include "widgets/JpegImage.h"
 #include "calendar/DateWin.h"
@@ -27,6 +29,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHBoxLayout>
@@ -83,6 +86,7 @@ TFrmmain::TFrmmain(QWidget *parent) : QMainWindow(parent)
     resize(792, 572);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(400, 300));
+    showDatabaseProblem();
     FormCreate();
 }
 
@@ -367,7 +371,7 @@ void TFrmmain::FormCreate()
 {
     QElapsedTimer sinceCreation;
     sinceCreation.start();
-    m_banner.prepare(fetchBanner(bannerServerUrl()), *EmbeddedWB2);
+    m_banner.prepare(bannerSource().fetch(), *EmbeddedWB2);
     Memo1->setPlainText(m_banner.text());
     connect(Timer1, &QTimer::timeout, this, &TFrmmain::Timer1Timer);
     // The first tick comes a second after creation, or at once when the fetches took longer.
@@ -408,6 +412,22 @@ void TFrmmain::FormShow()
     SkinData1->setSkinFile(skinFileOf(settings.skin));
     if (!SkinData1->active())
         SkinData1->setActive(true);
+}
+
+// The data windows stay silent when dream.dll cannot be read; this one line says
+// why they are empty. It takes the welcome line's place: the bar has no room
+// for both.
+void TFrmmain::showDatabaseProblem()
+{
+    Query query;
+    query.setConnectionString(GetConnStr());
+    if (checkDreamDatabase(query))
+        return;
+    StatusPanel2 = new QLabel(QStringLiteral("解梦数据文件无法读取：") + failureReason(query), this);
+    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    StatusPanel2->setToolTip(QDir::toNativeSeparators(dataSourceOf(GetConnStr())));
+    statusBar()->removeWidget(StatusPanel1);
+    statusBar()->addWidget(StatusPanel2, 1);
 }
 
 void TFrmmain::openHomePage()

@@ -34,6 +34,8 @@ public:
     SkinEngine *SkinData1 = nullptr;
     QLabel *StatusPanel0 = nullptr;
     QLabel *StatusPanel1 = nullptr;
+    // Shown only when dream.dll cannot be read at start-up.
+    QLabel *StatusPanel2 = nullptr;
 
     QToolButton *RzBitBtn1 = nullptr;
     QToolButton *RzBitBtn2 = nullptr;
@@ -87,6 +89,7 @@ private:
     QPushButton *addRecommendButton(const char *name, const QString &caption, int top);
 
     void openHomePage();
+    void showDatabaseProblem();
 
     bool m_terminating = false;
     bool m_shown = false;

@@ -36,8 +36,6 @@
 
 namespace {
 
-const QString unreachable = QStringLiteral("http://127.0.0.1:1");
-
 // Answers the exit dialog once it runs modally.
 void answerExitDialog(std::function<void(TFrmMsG *)> answer)
 {
@@ -111,7 +109,6 @@ private:
 void ShellWindowsTest::initTestCase()
 {
     installFontSubstitutes();
-    setBannerServerUrl(unreachable);
 }
 
 void ShellWindowsTest::init()
@@ -461,9 +458,10 @@ void ShellWindowsTest::bannerOnStartup()
     HttpTestServer server;
     server.replies[bannerListPath] = {200, "head\r\n1>0>http://a.example/\r\n1>5>http://b.example/\r\n", false, {}};
     server.replies[bannerFlagPath] = {200, "01", false, {}};
-    setBannerServerUrl(server.url());
+    HttpBannerSource source(server.url());
+    setBannerSource(&source);
     TFrmmain *main = openMain();
-    setBannerServerUrl(unreachable);
+    setBannerSource(nullptr);
     QCOMPARE(main->Memo1->toPlainText(), QStringLiteral("head\n1>0>http://a.example/\n1>5>http://b.example/\n"));
     QCOMPARE(main->banner().BannerOn, 1);
     QCOMPARE(main->banner().BannerLast, 2);
