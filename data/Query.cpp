@@ -2,6 +2,7 @@
 
 #include "data/uShare.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
@@ -37,6 +38,13 @@ QString spliceNulCharacters(const QString &sql)
             result += c;
     }
     return result;
+}
+
+bool hasDatabaseHeader(const QString &path)
+{
+    QFile file(path);
+    static constexpr char magic[] = "SQLite format 3";
+    return file.open(QIODevice::ReadOnly) && file.read(sizeof magic) == QByteArray(magic, sizeof magic);
 }
 
 bool isBlank(QChar c)
@@ -164,9 +172,10 @@ bool Query::open()
         return fail(QueryFailure::NotDatabase, QStringLiteral("not a file: ") + path);
     if (!file.isReadable())
         return fail(QueryFailure::NoPermission, QStringLiteral("no permission to read: ") + path);
-    // SQLite takes an empty file for an empty database.
-    if (file.size() == 0)
-        return fail(QueryFailure::NotDatabase, QStringLiteral("empty file: ") + path);
+    // SQLite takes a file shorter than its header, an empty one included, for
+    // an empty database and would report a missing table.
+    if (!hasDatabaseHeader(path))
+        return fail(QueryFailure::NotDatabase, QStringLiteral("not a database: ") + path);
 
     sqlite3 *rawDb = nullptr;
     const int openResult = sqlite3_open_v2(file.absoluteFilePath().toUtf8().constData(),

@@ -81,6 +81,7 @@ void CliTest::unreadableDatabase_data()
     QTest::newRow("missing") << "missing" << "the file does not exist";
     QTest::newRow("folder") << "folder" << "the file is not a database";
     QTest::newRow("empty") << "empty" << "the file is not a database";
+    QTest::newRow("one byte") << "one byte" << "the file is not a database";
     QTest::newRow("text") << "text" << "the file is not a database";
     QTest::newRow("zeros") << "zeros" << "the file is not a database";
     QTest::newRow("header only") << "header only" << "the file is damaged";

@@ -197,6 +197,7 @@ void QueryTest::badFiles_data()
     QTest::newRow("missing") << "missing" << missing << missing << "";
     QTest::newRow("folder") << "folder" << notDatabase << notDatabase << "";
     QTest::newRow("empty") << "empty" << notDatabase << notDatabase << "";
+    QTest::newRow("one byte") << "one byte" << notDatabase << notDatabase << "";
     QTest::newRow("text") << "text" << notDatabase << notDatabase << "";
     QTest::newRow("zeros") << "zeros" << notDatabase << notDatabase << "";
     QTest::newRow("header only") << "header only" << damaged << damaged << "";

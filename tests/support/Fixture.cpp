@@ -74,6 +74,8 @@ bool writeDamagedDatabase(const QString &kind, const QString &good, const QStrin
         return QDir().mkdir(target);
     if (kind == QLatin1String("empty"))
         return writeBytes(target, {});
+    if (kind == QLatin1String("one byte"))
+        return writeBytes(target, "x");
     if (kind == QLatin1String("text"))
         return writeBytes(target, "this is a note, not a database\n");
     if (kind == QLatin1String("zeros"))

@@ -31,7 +31,7 @@ private:
 
 // Puts a damaged dream database at target, made from a good one, the way a
 // disk, an installer or a user damages it: "missing", "folder", "empty",
-// "text", "zeros", "header only", "truncated", "garbled page", "no Tclass",
+// "one byte", "text", "zeros", "header only", "truncated", "garbled page", "no Tclass",
 // "no JMTable", "no titles", "column missing", "other database". False for an
 // unknown kind or when the copy cannot be made.
 bool writeDamagedDatabase(const QString &kind, const QString &good, const QString &target);
