@@ -35,8 +35,9 @@ std::optional<QByteArray> get(QNetworkAccessManager &manager, const QUrl &url, c
 
     QNetworkReply *reply = manager.get(request);
     // Qt stops reading from the socket once this much of the body waits unread,
-    // so an endless answer costs no more memory than the limit.
-    reply->setReadBufferSize(bannerMaxResponseBytes + 1);
+    // so an endless answer costs little more memory than the limit. Twice the
+    // limit, as Qt may stop short of the buffer's size and must get past the limit.
+    reply->setReadBufferSize(2 * bannerMaxResponseBytes);
     bool tooLarge = false;
     auto refuse = [reply, &tooLarge] {
         tooLarge = true;
@@ -51,9 +52,10 @@ std::optional<QByteArray> get(QNetworkAccessManager &manager, const QUrl &url, c
         if (known && length > bannerMaxResponseBytes)
             refuse();
     });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, refuse](qint64 received, qint64 total) {
-        if (received > bannerMaxResponseBytes || total > bannerMaxResponseBytes
-            || reply->bytesAvailable() > bannerMaxResponseBytes)
+    // Nothing reads the body before the end, so what waits unread is all received.
+    // (Qt spaces out its progress signal, which may not come again once reading stops.)
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, refuse] {
+        if (reply->bytesAvailable() > bannerMaxResponseBytes)
             refuse();
     });
     QTimer timeout;

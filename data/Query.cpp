@@ -101,6 +101,8 @@ QueryFailure failureOf(int code, const QString &message)
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN:
     case SQLITE_FORMAT:
+    // A journal left by an interrupted write, which a read-only connection cannot roll back.
+    case SQLITE_READONLY:
         return QueryFailure::Damaged;
     case SQLITE_PERM:
     case SQLITE_AUTH:

@@ -254,7 +254,12 @@ void BannerTest::fetchFailures()
     HttpTestServer server;
     server.replies[bannerListPath] = listReply;
     server.replies[bannerFlagPath] = {200, "01", false, {}};
-    const BannerRotation::Received received = fetchBanner(server.url());
+    // Every answer here is complete or refused at once; a fetch that stalls
+    // would wait for the deadline, a minute away.
+    QElapsedTimer clock;
+    clock.start();
+    const BannerRotation::Received received = fetchBanner(server.url(), 60000);
+    QVERIFY2(clock.elapsed() < 20000, QByteArray::number(clock.elapsed()));
     QCOMPARE(received.list.has_value(), listOk);
     BannerRotation banner;
     RecordingBrowser browser;
