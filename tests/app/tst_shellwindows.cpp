@@ -70,6 +70,7 @@ private slots:
     void settingsSave_data();
     void settingsSave();
     void settingsUnwritable();
+    void settingsSaveSurvivesABareCR();
     void settingsCloseDestroys();
     void unskinnedControlsKeepTheirLook();
     void skinEngineActiveFlag();
@@ -258,6 +259,24 @@ void ShellWindowsTest::settingsUnwritable()
     // Applied for this run all the same.
     QCOMPARE(main->windowTitle(), QStringLiteral("新标题"));
     QCOMPARE(main->SkinData1->skinFile(), GetAppPath() + QStringLiteral("skin/mxskin56.dll"));
+}
+
+void ShellWindowsTest::settingsSaveSurvivesABareCR()
+{
+    // Its last line ends in a bare CR: the saved caption must not join it.
+    writeSettings("[Self_Reg]\r\nskin=2\r");
+    TFrmmain *main = openMain();
+    main->N5Click();
+    Frmshez->RzEdit1->setText(QStringLiteral("梦之书"));
+    Frmshez->RzComboBox1->setCurrentIndex(2);
+    Frmshez->RzBitBtn2->click();
+    delete main;
+    delete Frmshez.data();
+
+    main = openMain();
+    QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messages.value(0).text));
+    QCOMPARE(main->windowTitle(), QStringLiteral("梦之书"));
+    QCOMPARE(main->SkinData1->skinFile(), GetAppPath() + QStringLiteral("skin/mxp3.dll"));
 }
 
 void ShellWindowsTest::settingsCloseDestroys()

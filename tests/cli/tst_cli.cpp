@@ -114,8 +114,9 @@ void CliTest::unreadableDatabase()
     for (const QStringList &args : std::as_const(commands)) {
         const ProgramRun run = runProgram(program, args);
         QCOMPARE(run.status, 2);
-        QVERIFY2(run.err.contains(QStringLiteral("cannot read the dream database ") + database + QStringLiteral(": ")
-                                  + reason),
+        // Where a missing file was looked for is the program directory's business; the cause is this test's.
+        QVERIFY2(run.err.startsWith(QStringLiteral("velmora-cli: cannot read the dream database "))
+                     && run.err.endsWith(QStringLiteral(": ") + reason + QLatin1Char('\n')),
                  qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
     }
