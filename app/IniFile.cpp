@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringList>
 
 #include <unistd.h>
 
@@ -54,19 +56,32 @@ QByteArray lineBreakOf(const QList<QByteArray> &lines)
     return "\r\n";
 }
 
-// The section a header line opens, or a null text for other lines.
-QString sectionOf(const QByteArray &line)
+// Each line's text without its break, decoded once by one decoder: opening a
+// decoder per line costs more than all the rest of a read.
+QStringList decodedLines(const QList<QByteArray> &lines)
 {
-    const QString text = fromGbk(withoutBreak(line)).trimmed();
+    QStringDecoder decoder("GBK");
+    QStringList texts;
+    texts.reserve(lines.size());
+    for (const QByteArray &line : lines) {
+        decoder.resetState();
+        texts << decoder.decode(withoutBreak(line));
+    }
+    return texts;
+}
+
+// The section a header line opens, or a null text for other lines.
+QString sectionOf(const QString &line)
+{
+    const QString text = line.trimmed();
     if (!text.startsWith(QLatin1Char('[')))
         return {};
     const qsizetype close = text.indexOf(QLatin1Char(']'));
     return (close < 0 ? text.mid(1) : text.mid(1, close - 1)).trimmed();
 }
 
-bool isKeyLine(const QByteArray &line, const QString &key, QString *value = nullptr)
+bool isKeyLine(const QString &text, const QString &key, QString *value = nullptr)
 {
-    const QString text = fromGbk(withoutBreak(line));
     const QString trimmed = text.trimmed();
     if (trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('[')))
         return false;
@@ -133,7 +148,7 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     if (!readAll(m_path, bytes))
         return cutToBytes(defaultValue, iniValueBytes);
     bool inSection = false;
-    for (const QByteArray &line : splitKeepingBreaks(bytes)) {
+    for (const QString &line : decodedLines(splitKeepingBreaks(bytes))) {
         const QString header = sectionOf(line);
         if (!header.isNull()) {
             inSection = header.compare(section, Qt::CaseInsensitive) == 0;
@@ -159,11 +174,12 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
     const QByteArray entry = toGbk(key) + '=' + toGbk(flat);
 
     QList<QByteArray> lines = splitKeepingBreaks(bytes);
+    const QStringList texts = decodedLines(lines);
     qsizetype sectionStart = -1; // the header line
     qsizetype insertAt = -1;     // after the section's last non-blank line
     bool done = false;
     for (qsizetype i = 0; i < lines.size() && !done; ++i) {
-        const QString header = sectionOf(lines.at(i));
+        const QString header = sectionOf(texts.at(i));
         if (!header.isNull()) {
             if (sectionStart >= 0)
                 break;
@@ -175,7 +191,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
         }
         if (sectionStart < 0)
             continue;
-        if (isKeyLine(lines.at(i), key)) {
+        if (isKeyLine(texts.at(i), key)) {
             lines[i] = entry + breakOf(lines.at(i));
             done = true;
         } else if (!withoutBreak(lines.at(i)).trimmed().isEmpty()) {

@@ -82,6 +82,8 @@ void IniFileTest::read_data()
     QTest::newRow("comment line skipped") << QByteArray("[S]\n;k=1\nk=2\n") << "S" << "k" << "2";
     QTest::newRow("LF only") << QByteArray("[S]\nk=v") << "S" << "k" << "v";
     QTest::newRow("value keeps its '='") << QByteArray("[S]\nk=a=b\n") << "S" << "k" << "a=b";
+    // A lead byte cut off at a line's end must not swallow the next line's first character.
+    QTest::newRow("cut character before a key") << QByteArray("[S]\na=\x81\nk=2\n") << "S" << "k" << "2";
 }
 
 void IniFileTest::read()
