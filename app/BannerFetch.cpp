@@ -13,11 +13,14 @@
 
 namespace {
 
-QString &serverOverride()
+class NoBannerSource final : public BannerSource
 {
-    static QString url;
-    return url;
-}
+public:
+    BannerRotation::Received fetch() override { return {}; }
+};
+
+NoBannerSource noBannerSource;
+BannerSource *currentBannerSource = &noBannerSource;
 
 std::optional<QByteArray> get(QNetworkAccessManager &manager, const QUrl &url, const QDeadlineTimer &deadline)
 {
@@ -31,14 +34,29 @@ std::optional<QByteArray> get(QNetworkAccessManager &manager, const QUrl &url, c
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
 
     QNetworkReply *reply = manager.get(request);
+    // Qt stops reading from the socket once this much of the body waits unread,
+    // so an endless answer costs little more memory than the limit. Twice the
+    // limit, as Qt may stop short of the buffer's size and must get past the limit.
+    reply->setReadBufferSize(2 * bannerMaxResponseBytes);
     bool tooLarge = false;
+    auto refuse = [reply, &tooLarge] {
+        tooLarge = true;
+        reply->abort();
+    };
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, &tooLarge](qint64 received, qint64 total) {
-        if (received > bannerMaxResponseBytes || total > bannerMaxResponseBytes) {
-            tooLarge = true;
-            reply->abort();
-        }
+    // An announced length past the limit is refused before any of the body is read.
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, refuse] {
+        bool known = false;
+        const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        if (known && length > bannerMaxResponseBytes)
+            refuse();
+    });
+    // Nothing reads the body before the end, so what waits unread is all received.
+    // (Qt spaces out its progress signal, which may not come again once reading stops.)
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, refuse] {
+        if (reply->bytesAvailable() > bannerMaxResponseBytes)
+            refuse();
     });
     QTimer timeout;
     timeout.setSingleShot(true);
@@ -83,12 +101,14 @@ BannerRotation::Received fetchBanner(const QString &serverUrl, int deadlineMs)
     return received;
 }
 
-QString bannerServerUrl()
+HttpBannerSource::HttpBannerSource() : m_serverUrl(QString::fromUtf8(Addresses::serverUrl)) {}
+
+BannerSource &bannerSource()
 {
-    return serverOverride().isEmpty() ? QString::fromUtf8(Addresses::serverUrl) : serverOverride();
+    return *currentBannerSource;
 }
 
-void setBannerServerUrl(const QString &url)
+void setBannerSource(BannerSource *source)
 {
-    serverOverride() = url;
+    currentBannerSource = source ? source : &noBannerSource;
 }

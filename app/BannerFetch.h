@@ -15,6 +15,27 @@ inline constexpr qint64 bannerMaxResponseBytes = 64 * 1024;
 // sequence; the later fetches are then not made.
 BannerRotation::Received fetchBanner(const QString &serverUrl, int deadlineMs = bannerDeadlineMs);
 
-// The maker's server as built; tests point it at a server of their own.
-QString bannerServerUrl();
-void setBannerServerUrl(const QString &url);
+// Where the main window gets its banner list and switch at start-up.
+class BannerSource
+{
+public:
+    virtual ~BannerSource() = default;
+    virtual BannerRotation::Received fetch() = 0;
+};
+
+// The maker's server over HTTP, or another server a test or benchmark names.
+class HttpBannerSource final : public BannerSource
+{
+public:
+    HttpBannerSource();
+    explicit HttpBannerSource(const QString &serverUrl) : m_serverUrl(serverUrl) {}
+    BannerRotation::Received fetch() override { return fetchBanner(m_serverUrl); }
+
+private:
+    QString m_serverUrl;
+};
+
+// Until a source is installed nothing is fetched and the banner stays off, so
+// nothing but the program itself ever reaches the maker's server.
+BannerSource &bannerSource();
+void setBannerSource(BannerSource *source);

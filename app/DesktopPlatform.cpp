@@ -1,5 +1,6 @@
 #include "app/DesktopPlatform.h"
 
+#include "app/BannerFetch.h"
 #include "app/StartPage.h"
 #include "data/Platform.h"
 #include "data/uShare.h"
@@ -130,6 +131,7 @@ struct DesktopPlatform::Services
 #else
     StartPageFile startPage{StartPageFile::defaultPath()};
 #endif
+    HttpBannerSource banner;
 };
 
 DesktopPlatform::DesktopPlatform() : m_services(std::make_unique<Services>())
@@ -140,6 +142,7 @@ DesktopPlatform::DesktopPlatform() : m_services(std::make_unique<Services>())
     setFileDialogs(&m_services->fileDialogs);
     setPrinting(&m_services->printing);
     setStartPageStore(&m_services->startPage);
+    setBannerSource(&m_services->banner);
 }
 
 DesktopPlatform::~DesktopPlatform()
@@ -150,4 +153,5 @@ DesktopPlatform::~DesktopPlatform()
     setFileDialogs(nullptr);
     setPrinting(nullptr);
     setStartPageStore(nullptr);
+    setBannerSource(nullptr);
 }

@@ -2,8 +2,9 @@
 
 #include <memory>
 
-// Installs the real message boxes, shell, beep, file dialogs and printing for
-// as long as it lives; the application object must outlive it.
+// Installs the real message boxes, shell, beep, file dialogs, printing,
+// start-page store and banner fetch for as long as it lives; the application
+// object must outlive it.
 class DesktopPlatform
 {
 public:

@@ -16,7 +16,8 @@ public:
     // longer than 2047 bytes comes back cut to that length.
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     // Creates the file, section or key as needed; every other line stays as it
-    // was. False when the file cannot be written.
+    // was, and new lines take the file's line break. False when the file cannot
+    // be written, or when its permissions forbid writing, even to the superuser.
     bool writeString(const QString &section, const QString &key, const QString &value) const;
 
 private:

@@ -9,9 +9,11 @@
 #include "app/Unt_servers.h"
 #include "app/Untshez.h"
 #include "calendar/DateWin.h"
+#include "data/DreamSchema.h"
 #include "data/Platform.h"
-#include "dream/DreamSearchWindow.h"
+#include "data/Query.h"
 #include "data/uShare.h"
+#include "dream/DreamSearchWindow.h"
 #include "dream/Untheart.h"
 #include "dream/Unthearjx.h"
 #include "dream/Untmomo.h"
@@ -27,8 +29,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -87,6 +89,7 @@ TFrmmain::TFrmmain(QWidget *parent) : QMainWindow(parent)
 
     placeAsDesigned(this, designedMainPosition);
     setPlacementAnchor(this);
+    showDatabaseProblem();
     FormCreate();
 }
 
@@ -193,7 +196,7 @@ void TFrmmain::FormCreate()
 {
     QElapsedTimer sinceCreation;
     sinceCreation.start();
-    m_banner.prepare(fetchBanner(bannerServerUrl()), *EmbeddedWB2);
+    m_banner.prepare(bannerSource().fetch(), *EmbeddedWB2);
     Memo1->setPlainText(m_banner.text());
     connect(Timer1, &QTimer::timeout, this, &TFrmmain::Timer1Timer);
     // The first tick comes a second after creation, or at once when the fetches took longer.
@@ -234,6 +237,22 @@ void TFrmmain::FormShow()
     SkinData1->setSkinFile(skinFileOf(settings.skin));
     if (!SkinData1->active())
         SkinData1->setActive(true);
+}
+
+// The data windows stay silent when dream.dll cannot be read; this one line says
+// why they are empty. It takes the welcome line's place: the bar has no room
+// for both.
+void TFrmmain::showDatabaseProblem()
+{
+    Query query;
+    query.setConnectionString(GetConnStr());
+    if (checkDreamDatabase(query))
+        return;
+    StatusPanel2 = new QLabel(QStringLiteral("解梦数据文件无法读取：") + failureReason(query), this);
+    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    StatusPanel2->setToolTip(QDir::toNativeSeparators(dataSourceOf(GetConnStr())));
+    statusBar()->removeWidget(StatusPanel1);
+    statusBar()->addWidget(StatusPanel2, 1);
 }
 
 void TFrmmain::openHomePage()

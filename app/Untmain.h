@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QLabel;
 class QTimer;
 class SkinEngine;
 
@@ -18,6 +19,8 @@ public:
 
     QTimer *Timer1 = nullptr;
     SkinEngine *SkinData1 = nullptr;
+    // Shown only when dream.dll cannot be read at start-up.
+    QLabel *StatusPanel2 = nullptr;
 
     // Menu commands.
     void N1Click();
@@ -54,6 +57,7 @@ protected:
 
 private:
     void openHomePage();
+    void showDatabaseProblem();
 
     bool m_terminating = false;
     bool m_shown = false;

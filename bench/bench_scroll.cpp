@@ -1,7 +1,6 @@
 // One scroll tick of the legends, docked in the main window at its panel size:
 // the copy of the visible rows, the fade and the paint into the window's
 // backing store. The target is well under 0.3 ms a tick.
-#include "app/BannerFetch.h"
 #include "app/Fonts.h"
 #include "app/Untmain.h"
 #include "data/uShare.h"
@@ -20,7 +19,6 @@ namespace {
 TAAScrollText *dockedLegends()
 {
     if (!Frmmain) {
-        setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
         setAppPath(QStringLiteral(VELMORA_PROGRAM_DIR));
         Frmmain = new TFrmmain;
         Frmmain->show();

@@ -36,8 +36,8 @@ int badUsage(const QString &note = QString());
 class Query;
 // A query on the dream database beside the executable.
 Query connectedQuery();
-// Reports a dream database that could not be read; returns the exit status.
-int unreadableDatabase();
+// Reports why a query on the dream database failed; returns the exit status.
+int unreadableDatabase(const Query &query);
 
 // The calendar's range, as an error line.
 QString outOfRange();

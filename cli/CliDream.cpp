@@ -11,7 +11,7 @@ int cliCategories(const QStringList &args)
     Query query = connectedQuery();
     QStringList names;
     if (!DreamLookup::categoryNames(query, names))
-        return unreadableDatabase();
+        return unreadableDatabase(query);
     printLines(names);
     return names.isEmpty() ? 1 : 0;
 }
@@ -23,7 +23,7 @@ int cliEntries(const QStringList &args)
     Query query = connectedQuery();
     QStringList titles;
     if (!DreamLookup::titlesOfCategoryName(query, trimText(args.at(0)), titles))
-        return unreadableDatabase();
+        return unreadableDatabase(query);
     printLines(titles);
     if (titles.isEmpty()) {
         printErr(QStringLiteral("velmora-cli: no entries in category %1\n").arg(trimText(args.at(0))));
@@ -49,7 +49,7 @@ int cliDream(const QStringList &args)
     Query query = connectedQuery();
     DreamLookup::SearchResult result;
     if (!DreamLookup::search(query, text, mode, result))
-        return unreadableDatabase();
+        return unreadableDatabase(query);
     if (result.rows == 0) {
         printErr(QString(DreamLookup::notFoundMessage).replace(QLatin1Char('\r'), QLatin1Char('\n')) + QLatin1Char('\n'));
         return 1;
@@ -65,7 +65,7 @@ int cliStats(const QStringList &args)
     Query query = connectedQuery();
     QList<DreamLookup::CategoryStats> categories;
     if (!DreamLookup::statistics(query, categories))
-        return unreadableDatabase();
+        return unreadableDatabase(query);
     int entries = 0;
     qint64 characters = 0;
     printOut(QStringLiteral("categories\t%1\n").arg(categories.size()));

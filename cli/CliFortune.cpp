@@ -59,7 +59,7 @@ int cliBone(const QStringList &args)
     Query query = connectedQuery();
     BoneWeight::Reading reading;
     if (!BoneWeight::read(query, year, month, day, QString::number(hourNumber), reading))
-        return unreadableDatabase();
+        return unreadableDatabase(query);
     if (reading.line.isEmpty()) {
         printErr(QStringLiteral("velmora-cli: no verse for the weight code %1\n").arg(reading.code));
         return 1;
@@ -84,7 +84,7 @@ int cliPhone(const QStringList &args)
     Query query = connectedQuery();
     PhoneReading::Reading reading;
     if (!PhoneReading::read(query, entry, reading))
-        return unreadableDatabase();
+        return unreadableDatabase(query);
     printOut(QStringLiteral("手机号码是：%1\n状态：%2\n吉凶：%3\n具体表现：%4\n")
                  .arg(reading.number, reading.title, reading.jx, reading.content));
     const bool found = !(reading.title.isEmpty() && reading.jx.isEmpty() && reading.content.isEmpty());
@@ -103,7 +103,7 @@ int cliPair(const QStringList &args)
     Query query = connectedQuery();
     QStringList lines;
     if (!ConstellationPair::pairingLines(query, man, woman, lines))
-        return unreadableDatabase();
+        return unreadableDatabase(query);
     if (lines.isEmpty()) {
         printErr(QStringLiteral("velmora-cli: no pairing stored for %1\n")
                      .arg(ConstellationPair::pairingCaption(man, woman)));

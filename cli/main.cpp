@@ -6,6 +6,7 @@
 #include "data/uShare.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 #include <iterator>
@@ -112,9 +113,25 @@ Query connectedQuery()
     return query;
 }
 
-int unreadableDatabase()
+int unreadableDatabase(const Query &query)
 {
-    printErr(QStringLiteral("velmora-cli: cannot read the dream database %1\n").arg(dataSourceOf(GetConnStr())));
+    QString reason;
+    switch (query.failure()) {
+    case QueryFailure::PatternTooLong:
+        // The input, not the file, is at fault.
+        printErr(QStringLiteral("velmora-cli: the search text is too long for a substring search\n"));
+        return 2;
+    case QueryFailure::Missing: reason = QStringLiteral("the file does not exist"); break;
+    case QueryFailure::NoPermission: reason = QStringLiteral("no permission to read the file"); break;
+    case QueryFailure::NotDatabase: reason = QStringLiteral("the file is not a database"); break;
+    case QueryFailure::Locked: reason = QStringLiteral("the file is locked by another program"); break;
+    case QueryFailure::Damaged: reason = QStringLiteral("the file is damaged"); break;
+    case QueryFailure::TableMissing: reason = QStringLiteral("%1 is missing").arg(query.missingName()); break;
+    case QueryFailure::None:
+    case QueryFailure::Statement: reason = query.lastError(); break;
+    }
+    printErr(QStringLiteral("velmora-cli: cannot read the dream database %1: %2\n")
+                 .arg(QDir::toNativeSeparators(dataSourceOf(GetConnStr())), reason));
     return 2;
 }
 

@@ -1,4 +1,4 @@
-# Installs the Debian packages Velmora needs that are missing; sourced by run.sh and test.sh.
+# Installs the Debian packages Velmora needs that are missing; sourced by run.sh, test.sh and fuzz.sh.
 velmora_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
@@ -8,6 +8,8 @@ velmora_packages=(
     dpkg-dev desktop-file-utils appstream bash-completion groff-base qt6-svg-dev
     qt6-translations-l10n
 )
+# What fuzz.sh needs beyond them: clang with libFuzzer, and the symbolizer for readable reports.
+velmora_fuzz_packages=(clang libclang-rt-14-dev llvm)
 velmora_install_missing() {
     local missing=()
     for package in "${velmora_packages[@]}" "$@"; do

@@ -1,6 +1,7 @@
 #include "tools/DreamDbBuilder.h"
 #include "tools/UnihanReadings.h"
 
+#include "data/DreamSchema.h"
 #include "data/GbkText.h"
 #include "data/uShare.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <sqlite3.h>
@@ -18,40 +20,9 @@
 
 namespace {
 
-enum class ColumnType { Text, Number };
-
-struct Column
-{
-    const char *name;
-    ColumnType type;
-};
-
-struct TableSchema
-{
-    const char *name;
-    std::vector<Column> columns;
-    std::vector<const char *> key; // columns whose values together must be unique
-    const char *source = nullptr;  // source file name when it is not the table's
-};
-
-const std::vector<TableSchema> &schemas()
-{
-    static const std::vector<TableSchema> tables = {
-        {"Tclass", {{"ZMID", ColumnType::Text}, {"ZMCLASS", ColumnType::Text}}, {"ZMID"}},
-        {"JMTable", {{"TITLE", ColumnType::Text}, {"CONENT", ColumnType::Text}, {"CLASEID", ColumnType::Text}}, {"TITLE"}},
-        {"shouji", {{"num", ColumnType::Text}, {"title", ColumnType::Text}, {"jx", ColumnType::Text}, {"content", ColumnType::Text}}, {"num"}},
-        {"xingzuolove", {{"xingzuo1", ColumnType::Text}, {"xingzuo2", ColumnType::Text}, {"title", ColumnType::Text},
-                         {"content1", ColumnType::Text}, {"content2", ColumnType::Text}}, {"xingzuo1", "xingzuo2"}},
-        {"chenggu1", {{"year", ColumnType::Text}, {"weight", ColumnType::Number}}, {"year"}},
-        {"chenggu2", {{"month", ColumnType::Text}, {"weight", ColumnType::Number}}, {"month"}},
-        {"chenggu3", {{"day", ColumnType::Text}, {"weight", ColumnType::Number}}, {"day"}},
-        {"chenggu4", {{"time", ColumnType::Text}, {"weight", ColumnType::Number}}, {"time"}},
-        {"chenggu", {{"weight", ColumnType::Text}, {"content", ColumnType::Text}}, {"weight"}},
-        // Other names people give an entry's subject; the search reads them.
-        {"JMAlias", {{"ALIAS", ColumnType::Text}, {"TITLE", ColumnType::Text}}, {"ALIAS"}, "aliases"},
-    };
-    return tables;
-}
+using DreamSchema::Column;
+using DreamSchema::ColumnType;
+using TableSchema = DreamSchema::Table;
 
 struct SourceRow
 {
@@ -80,6 +51,14 @@ QString unescape(const QString &field)
             result += next;
     }
     return result;
+}
+
+// A weight such as 1.2. QString::toDouble also takes "nan" and "inf", which the
+// database would store as no number at all, and a reading would count as 0.
+bool isPlainDecimal(const QString &value)
+{
+    static const QRegularExpression decimal(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]+(\\.[0-9]+)?")));
+    return decimal.match(value).hasMatch();
 }
 
 QStringList sourceFiles(const QString &sourceDir, const QString &table)
@@ -191,12 +170,8 @@ bool checkRows(const TableSchema &schema, const std::vector<SourceRow> &rows,
             const QString columnName = QString::fromLatin1(schema.columns[c].name);
             if (!representableInGbk(value))
                 errors << QStringLiteral("%1: %2 holds text that GBK cannot represent").arg(where, columnName);
-            if (schema.columns[c].type == ColumnType::Number) {
-                bool ok = false;
-                value.toDouble(&ok);
-                if (!ok)
-                    errors << QStringLiteral("%1: %2 is not a number: %3").arg(where, columnName, value);
-            }
+            if (schema.columns[c].type == ColumnType::Number && !isPlainDecimal(value))
+                errors << QStringLiteral("%1: %2 is not a plain decimal number: %3").arg(where, columnName, value);
         }
         QStringList keyParts;
         for (int c : keyColumns)
@@ -340,8 +315,8 @@ bool writePinyin(sqlite3 *db, const std::vector<SourceRow> &entries, const std::
 
 const std::vector<SourceRow> &rowsOf(const std::vector<std::vector<SourceRow>> &tables, const char *name)
 {
-    for (size_t t = 0; t < schemas().size(); ++t) {
-        if (qstrcmp(schemas()[t].name, name) == 0)
+    for (size_t t = 0; t < DreamSchema::tables().size(); ++t) {
+        if (qstrcmp(DreamSchema::tables()[t].name, name) == 0)
             return tables[t];
     }
     Q_UNREACHABLE();
@@ -359,7 +334,7 @@ bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QSt
     std::vector<std::vector<SourceRow>> tables;
     QSet<QString> categoryCodes;
     bool ok = true;
-    for (const TableSchema &schema : schemas()) {
+    for (const TableSchema &schema : DreamSchema::tables()) {
         std::vector<SourceRow> rows;
         ok = readTable(schema, sourceDir, rows, errors) && ok;
         if (qstrcmp(schema.name, "Tclass") == 0) {
@@ -390,9 +365,10 @@ bool buildDreamDatabase(const QString &sourceDir, const QString &outputPath, QSt
     {
         std::unique_ptr<sqlite3, DatabaseCloser> db(rawDb);
         ok = exec(db.get(), QStringLiteral("BEGIN"), errors);
-        for (size_t t = 0; ok && t < schemas().size(); ++t) {
-            ok = qstrcmp(schemas()[t].name, "JMTable") == 0 ? writeEntries(db.get(), tables[t], errors)
-                                                             : writeTable(db.get(), schemas()[t], tables[t], errors);
+        for (size_t t = 0; ok && t < DreamSchema::tables().size(); ++t) {
+            const TableSchema &schema = DreamSchema::tables()[t];
+            ok = qstrcmp(schema.name, "JMTable") == 0 ? writeEntries(db.get(), tables[t], errors)
+                                                      : writeTable(db.get(), schema, tables[t], errors);
         }
         ok = ok && writePinyin(db.get(), rowsOf(tables, "JMTable"), rowsOf(tables, "JMAlias"), *readings, errors);
         ok = ok && exec(db.get(), QStringLiteral("COMMIT"), errors);

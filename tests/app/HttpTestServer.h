@@ -16,7 +16,7 @@ public:
     {
         int status = 200;
         QByteArray body;
-        bool silent = false; // accept the request and never answer
+        bool silent = false; // never finish the answer: send nothing, or only raw, and keep the connection
         QByteArray raw;      // sent as is instead of a proper response
     };
 
@@ -53,13 +53,14 @@ private:
             respond(socket, {404, "not here", false, {}});
             return;
         }
-        if (found->silent)
-            return;
         if (!found->raw.isEmpty()) {
             socket->write(found->raw);
-            socket->disconnectFromHost();
+            if (!found->silent)
+                socket->disconnectFromHost();
             return;
         }
+        if (found->silent)
+            return;
         respond(socket, *found);
     }
 

@@ -69,7 +69,6 @@ int main(int argc, char **argv)
     font.setPixelSize(12);
     QApplication::setFont(font);
     setAppPath(QStringLiteral(VELMORA_PROGRAM_DIR));
-    setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
     RecordingPlatform platform;
 
     if (out == QLatin1String("--startup") && argc > 2) {
@@ -77,7 +76,8 @@ int main(int argc, char **argv)
         silent.listen(QHostAddress::LocalHost, 0);
         QString server = QString::fromLocal8Bit(argv[2]);
         server.replace(QLatin1String("SILENT"), QString::number(silent.serverPort()));
-        setBannerServerUrl(server);
+        HttpBannerSource source(server);
+        setBannerSource(&source);
         QElapsedTimer clock;
         clock.start();
         Frmmain = new TFrmmain;
@@ -85,6 +85,7 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         std::printf("%s: main window shown after %lld ms\n", qPrintable(server), clock.elapsed());
         delete Frmmain.data();
+        setBannerSource(nullptr);
         return 0;
     }
 

@@ -36,6 +36,7 @@ private slots:
     void fetchFailures();
     void silentServerIsBoundedByTheDeadline();
     void silentThirdFetchKeepsTheList();
+    void announcedLengthIsRefusedBeforeTheBody();
 };
 
 void BannerTest::memoLines_data()
@@ -236,6 +237,9 @@ void BannerTest::fetchFailures_data()
     QTest::newRow("exactly 64 KiB") << HttpTestServer::Reply{200, QByteArray(64 * 1024, 'a'), false, {}} << true;
     QTest::newRow("oversized") << HttpTestServer::Reply{200, QByteArray(64 * 1024 + 1, 'a'), false, {}} << false;
     QTest::newRow("much oversized") << HttpTestServer::Reply{200, QByteArray(2 << 20, 'a'), false, {}} << false;
+    QTest::newRow("oversized without a length")
+        << HttpTestServer::Reply{200, {}, false, "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + QByteArray(2 << 20, 'a')}
+        << false;
     QTest::newRow("garbage response") << HttpTestServer::Reply{200, {}, false, "garbage\x01\xff\r\n\r\n"} << false;
     QTest::newRow("not found") << HttpTestServer::Reply{404, "1>5>http://a/", false, {}} << false;
     QTest::newRow("server error") << HttpTestServer::Reply{500, "1>5>http://a/", false, {}} << false;
@@ -250,7 +254,12 @@ void BannerTest::fetchFailures()
     HttpTestServer server;
     server.replies[bannerListPath] = listReply;
     server.replies[bannerFlagPath] = {200, "01", false, {}};
-    const BannerRotation::Received received = fetchBanner(server.url());
+    // Every answer here is complete or refused at once; a fetch that stalls
+    // would wait for the deadline, a minute away.
+    QElapsedTimer clock;
+    clock.start();
+    const BannerRotation::Received received = fetchBanner(server.url(), 60000);
+    QVERIFY2(clock.elapsed() < 20000, QByteArray::number(clock.elapsed()));
     QCOMPARE(received.list.has_value(), listOk);
     BannerRotation banner;
     RecordingBrowser browser;
@@ -299,6 +308,21 @@ void BannerTest::silentThirdFetchKeepsTheList()
     QCOMPARE(banner.BannerOn, 0);
     QCOMPARE(banner.BannerLast, 1);
     QCOMPARE(browser.top, browserTopWhenOff);
+}
+
+void BannerTest::announcedLengthIsRefusedBeforeTheBody()
+{
+    // 100 MB announced, a few bytes sent, and the connection held open: waiting
+    // for the body would last until the deadline.
+    HttpTestServer server;
+    server.replies[bannerListPath] = {
+        200, {}, true, "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 104857600\r\n\r\n1>5>http://a/"};
+    QElapsedTimer clock;
+    clock.start();
+    const BannerRotation::Received received = fetchBanner(server.url(), 60000);
+    QVERIFY(!received.list);
+    // Generous: a refusal is immediate, the deadline a minute away.
+    QVERIFY2(clock.elapsed() < 20000, QByteArray::number(clock.elapsed()));
 }
 
 QTEST_GUILESS_MAIN(BannerTest)

@@ -1,9 +1,31 @@
 #include "app/IniFile.h"
 #include "data/GbkText.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <array>
+
+namespace {
+
+// A Unix mode's owner, group and other bits as Qt's permission flags.
+QFileDevice::Permissions permissionsOf(int mode)
+{
+    QFileDevice::Permissions permissions;
+    const QFileDevice::Permission bits[] = {QFileDevice::ReadOwner, QFileDevice::WriteOwner, QFileDevice::ExeOwner,
+                                            QFileDevice::ReadGroup, QFileDevice::WriteGroup, QFileDevice::ExeGroup,
+                                            QFileDevice::ReadOther, QFileDevice::WriteOther, QFileDevice::ExeOther};
+    for (int i = 0; i < 9; ++i) {
+        if (mode & (0400 >> i))
+            permissions |= bits[i];
+    }
+    return permissions;
+}
+
+} // namespace
 
 class IniFileTest : public QObject
 {
@@ -14,9 +36,14 @@ private slots:
     void read();
     void write_data();
     void write();
+    void lineEndingsSurvive_data();
+    void lineEndingsSurvive();
     void roundTripGbk();
     void longValueIsCut();
     void unwritable();
+    void readOnlyFileIsRefused();
+    void replacementKeepsPermissions_data();
+    void replacementKeepsPermissions();
 
 private:
     QString path() const { return m_dir.filePath(QStringLiteral("teler.dll")); }
@@ -55,6 +82,8 @@ void IniFileTest::read_data()
     QTest::newRow("comment line skipped") << QByteArray("[S]\n;k=1\nk=2\n") << "S" << "k" << "2";
     QTest::newRow("LF only") << QByteArray("[S]\nk=v") << "S" << "k" << "v";
     QTest::newRow("value keeps its '='") << QByteArray("[S]\nk=a=b\n") << "S" << "k" << "a=b";
+    // A lead byte cut off at a line's end must not swallow the next line's first character.
+    QTest::newRow("cut character before a key") << QByteArray("[S]\na=\x81\nk=2\n") << "S" << "k" << "2";
 }
 
 void IniFileTest::read()
@@ -93,6 +122,15 @@ void IniFileTest::write_data()
         << QByteArray("[B]\r\ny=2\r\n[Self_Reg]\r\nskin=1\r\n");
     QTest::newRow("a line break in the value stays on one line")
         << QByteArray() << "S" << "k" << "a\r\nb" << QByteArray("[S]\r\nk=a  b\r\n");
+    QTest::newRow("last line ends in a bare CR")
+        << QByteArray("[Self_Reg]\r\nskin=0\r") << "Self_Reg" << "tite" << "x"
+        << QByteArray("[Self_Reg]\r\nskin=0\rtite=x\r\n");
+    QTest::newRow("new section after a bare CR")
+        << QByteArray("[Other]\r\na=1\r") << "Self_Reg" << "skin" << "1"
+        << QByteArray("[Other]\r\na=1\r[Self_Reg]\r\nskin=1\r\n");
+    QTest::newRow("bare CR inside the section")
+        << QByteArray("[Self_Reg]\rskin=0\rtite=a\r") << "Self_Reg" << "skin" << "3"
+        << QByteArray("[Self_Reg]\rskin=3\rtite=a\r");
 }
 
 void IniFileTest::write()
@@ -108,6 +146,39 @@ void IniFileTest::write()
     QVERIFY(IniFile(path()).writeString(section, key, value));
     QCOMPARE(stored(), after);
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("teler.dll")});
+}
+
+void IniFileTest::lineEndingsSurvive_data()
+{
+    QTest::addColumn<QByteArray>("lineBreak");
+    QTest::addColumn<bool>("breakAtEnd");
+    for (const auto &[name, lineBreak] : {std::pair{"CR LF", "\r\n"}, std::pair{"LF", "\n"}, std::pair{"CR", "\r"}}) {
+        QTest::addRow("%s, break at the end", name) << QByteArray(lineBreak) << true;
+        QTest::addRow("%s, none at the end", name) << QByteArray(lineBreak) << false;
+    }
+}
+
+void IniFileTest::lineEndingsSurvive()
+{
+    QFETCH(QByteArray, lineBreak);
+    QFETCH(bool, breakAtEnd);
+    const QList<QByteArray> lines = {"[Other]", "a=1", "[Self_Reg]", "skin=0", "; note", "[Last]", "z=9"};
+    const QByteArray end = breakAtEnd ? lineBreak : QByteArray();
+    const IniFile ini(path());
+    const QString self = QStringLiteral("Self_Reg");
+
+    // A key added to a middle section, a key replaced, and a section added after the last line.
+    store(lines.join(lineBreak) + end);
+    QVERIFY(ini.writeString(self, QStringLiteral("tite"), QStringLiteral("梦")));
+    QVERIFY(ini.writeString(self, QStringLiteral("skin"), QStringLiteral("2")));
+    QVERIFY(ini.writeString(QStringLiteral("New"), QStringLiteral("n"), QStringLiteral("5")));
+    const QList<QByteArray> after = {"[Other]", "a=1", "[Self_Reg]", "skin=2", "; note",
+                                     "tite=" + toGbk(QStringLiteral("梦")), "[Last]", "z=9", "[New]", "n=5"};
+    QCOMPARE(stored(), after.join(lineBreak) + lineBreak);
+    const QList<std::array<QString, 3>> values = {
+        {"Other", "a", "1"}, {"Self_Reg", "skin", "2"}, {"Self_Reg", "tite", "梦"}, {"Last", "z", "9"}, {"New", "n", "5"}};
+    for (const auto &[section, key, value] : values)
+        QCOMPARE(ini.readString(section, key, QStringLiteral("missing")), value);
 }
 
 void IniFileTest::roundTripGbk()
@@ -140,6 +211,43 @@ void IniFileTest::unwritable()
     QVERIFY(QDir(m_dir.path()).rmdir(QStringLiteral("teler.dll")));
     QVERIFY(!IniFile(m_dir.filePath(QStringLiteral("missing/teler.dll")))
                  .writeString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
+}
+
+void IniFileTest::readOnlyFileIsRefused()
+{
+    // Run as the superuser this checks that the permission bits still hold.
+    const QByteArray before = "[Self_Reg]\r\nskin=0\r\n";
+    QFile::remove(path());
+    store(before);
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(path(), readOnly));
+    QVERIFY(!IniFile(path()).writeString(QStringLiteral("Self_Reg"), QStringLiteral("skin"), QStringLiteral("3")));
+    QCOMPARE(stored(), before);
+    QCOMPARE(QFileInfo(path()).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+             readOnly);
+    QVERIFY(QFile::setPermissions(path(), readOnly | QFileDevice::WriteOwner));
+}
+
+void IniFileTest::replacementKeepsPermissions_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("0600") << 0600;
+    QTest::newRow("0640") << 0640;
+    QTest::newRow("0664") << 0664;
+    QTest::newRow("0666") << 0666;
+}
+
+void IniFileTest::replacementKeepsPermissions()
+{
+    QFETCH(int, mode);
+    QFile::remove(path());
+    store("[Self_Reg]\r\nskin=0\r\n");
+    const QFileDevice::Permissions permissions = permissionsOf(mode);
+    QVERIFY(QFile::setPermissions(path(), permissions));
+    QVERIFY(IniFile(path()).writeString(QStringLiteral("Self_Reg"), QStringLiteral("skin"), QStringLiteral("3")));
+    QCOMPARE(stored(), QByteArray("[Self_Reg]\r\nskin=3\r\n"));
+    QCOMPARE(QFileInfo(path()).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
+             permissions);
 }
 
 QTEST_GUILESS_MAIN(IniFileTest)

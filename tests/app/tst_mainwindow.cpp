@@ -1,3 +1,4 @@
+#include "app/BannerFetch.h"
 #include "app/Untmain.h"
 #include "dream/Untheart.h"
 #include "dream/Unthearjx.h"
@@ -16,11 +17,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include <memory>
+#include <optional>
 
 class MainWindowTest : public QObject
 {
@@ -44,6 +49,9 @@ private slots:
     void buttonsInTabOrder();
     void shippedHelpPage();
     void statusBar();
+    void bannerComesFromTheInstalledSource();
+    void databaseProblem_data();
+    void databaseProblem();
 
 private:
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
@@ -295,6 +303,82 @@ void MainWindowTest::shippedHelpPage()
     for (const char *window : {"周公解析", "解梦全书", "解梦传说", "经典日历", "手机测算", "骨重分析", "星座配对",
                                "缘分测试", "系统设置", "退出系统", "保存"})
         QVERIFY2(html.contains(QString::fromUtf8(window)), window);
+}
+
+void MainWindowTest::bannerComesFromTheInstalledSource()
+{
+    // Nothing installed: nothing fetched, the banner off and its picture shown.
+    QCOMPARE(m_window->banner().BannerOn, 0);
+    QVERIFY(m_window->Memo1->toPlainText().isEmpty());
+
+    struct ScriptedSource final : BannerSource
+    {
+        int fetches = 0;
+        BannerRotation::Received fetch() override
+        {
+            ++fetches;
+            return {QByteArray("1>5>http://a.example/\r\n"), QByteArray("01"), QByteArray("01")};
+        }
+    } source;
+    setBannerSource(&source);
+    TFrmmain window;
+    setBannerSource(nullptr);
+    QCOMPARE(source.fetches, 1);
+    QCOMPARE(window.banner().BannerOn, 1);
+    QCOMPARE(window.Memo1->toPlainText(), QStringLiteral("1>5>http://a.example/\n"));
+}
+
+void MainWindowTest::databaseProblem_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("readable") << "" << "";
+    QTest::newRow("missing") << "missing" << "解梦数据文件无法读取：文件不存在";
+    QTest::newRow("not a database") << "text" << "解梦数据文件无法读取：文件不是解梦数据库";
+    QTest::newRow("truncated") << "truncated" << "解梦数据文件无法读取：文件已损坏";
+    QTest::newRow("table missing") << "no titles" << "解梦数据文件无法读取：文件不完整，缺少数据表 JMTitles";
+    QTest::newRow("locked") << "locked" << "解梦数据文件无法读取：文件正被其他程序锁定";
+}
+
+void MainWindowTest::databaseProblem()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, line);
+    const QString database = m_fixture->databasePath();
+    QTemporaryDir keep;
+    const QString good = keep.filePath(QStringLiteral("good.dll"));
+    QVERIFY(QFile::copy(database, good));
+    std::optional<DatabaseLock> lock;
+    const auto restore = qScopeGuard([&] {
+        lock.reset();
+        QFile::remove(database);
+        QFile::copy(good, database);
+    });
+    if (kind == QLatin1String("locked"))
+        lock.emplace(database);
+    else if (!kind.isEmpty())
+        QVERIFY(writeDamagedDatabase(kind, good, database));
+
+    TFrmmain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (line.isEmpty()) {
+        QVERIFY(!window.StatusPanel2);
+    } else {
+        QVERIFY(window.StatusPanel2);
+        QCOMPARE(window.StatusPanel2->text(), line);
+        QVERIFY(window.StatusPanel2->isVisible());
+        // The whole line shows inside the bar, beside the maker's name, in the welcome line's place.
+        QVERIFY(window.StatusPanel2->width() >= window.StatusPanel2->sizeHint().width());
+        QVERIFY(window.StatusPanel2->geometry().right() < window.statusBar()->width());
+        QVERIFY(window.StatusPanel2->x() > window.StatusPanel0->geometry().right());
+        QVERIFY(window.StatusPanel0->isVisible());
+        QVERIFY(!window.StatusPanel1->isVisible());
+        QCOMPARE(window.StatusPanel2->toolTip(), database);
+    }
+    // The data windows stay silent, as ever.
+    window.N9Click();
+    QVERIFY(m_platform->messages.isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

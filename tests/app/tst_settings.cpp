@@ -23,7 +23,9 @@ private slots:
     void startup();
     void skinFiles_data();
     void skinFiles();
+    void saveRoundTrip_data();
     void saveRoundTrip();
+    void saveUnwritable_data();
     void saveUnwritable();
     void writtenFilesFollowTheLayout_data();
     void writtenFilesFollowTheLayout();
@@ -111,9 +113,21 @@ void SettingsTest::skinFiles()
                                              QStringLiteral("飞扬天空")}));
 }
 
+void SettingsTest::saveRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("no file") << QByteArray();
+    QTest::newRow("last line ends in a bare CR") << QByteArray("[Self_Reg]\r\nskin=0\r");
+    QTest::newRow("other section ends in a bare CR") << QByteArray("[Other]\r\na=1\r");
+    QTest::newRow("LF only, no break at the end") << QByteArray("[Self_Reg]\nskin=4");
+}
+
 void SettingsTest::saveRoundTrip()
 {
+    QFETCH(QByteArray, before);
     QFile::remove(settingsFilePath());
+    if (!before.isNull())
+        store(QStringLiteral("teler.dll"), before);
     const IniFile ini(settingsFilePath());
     QString error;
     QVERIFY(saveSettings(ini, 2, QStringLiteral("  梦的标题 "), error));
@@ -125,16 +139,40 @@ void SettingsTest::saveRoundTrip()
     settings = readStartupSettings(ini);
     QCOMPARE(settings.skin, -1);
     QCOMPARE(settings.caption, QString());
+    if (before.startsWith("[Other]"))
+        QCOMPARE(ini.readString(QStringLiteral("Other"), QStringLiteral("a"), {}), QStringLiteral("1"));
+}
+
+void SettingsTest::saveUnwritable_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a folder in its place") << true;
+    // Refused for every user, the superuser included.
+    QTest::newRow("read-only file") << false;
 }
 
 void SettingsTest::saveUnwritable()
 {
+    QFETCH(bool, folder);
     QFile::remove(settingsFilePath());
-    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("teler.dll")));
+    const QByteArray before = "[Self_Reg]\r\nskin=0\r\n";
+    if (folder) {
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("teler.dll")));
+    } else {
+        store(QStringLiteral("teler.dll"), before);
+        QVERIFY(QFile::setPermissions(settingsFilePath(), QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    }
     QString error;
     QVERIFY(!saveSettings(IniFile(settingsFilePath()), 1, QStringLiteral("x"), error));
     QCOMPARE(error, QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(settingsFilePath()));
-    QVERIFY(QDir(m_dir.path()).rmdir(QStringLiteral("teler.dll")));
+    if (folder) {
+        QVERIFY(QDir(m_dir.path()).rmdir(QStringLiteral("teler.dll")));
+    } else {
+        QFile file(settingsFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QVERIFY(QFile::remove(settingsFilePath()));
+    }
 }
 
 void SettingsTest::writtenFilesFollowTheLayout_data()

@@ -45,8 +45,6 @@
 
 namespace {
 
-const QString unreachable = QStringLiteral("http://127.0.0.1:1");
-
 // Answers the exit dialog once it runs modally.
 void answerExitDialog(std::function<void(TFrmMsG *)> answer)
 {
@@ -93,6 +91,7 @@ private slots:
     void settingsSave_data();
     void settingsSave();
     void settingsUnwritable();
+    void settingsSaveSurvivesABareCR();
     void settingsCloseDestroys();
     void unskinnedControlsKeepTheirLook();
     void skinEngineActiveFlag();
@@ -135,7 +134,6 @@ private:
 void ShellWindowsTest::initTestCase()
 {
     installFontSubstitutes();
-    setBannerServerUrl(unreachable);
 }
 
 void ShellWindowsTest::init()
@@ -285,6 +283,24 @@ void ShellWindowsTest::settingsUnwritable()
     // Applied for this run all the same.
     QCOMPARE(main->windowTitle(), QStringLiteral("新标题"));
     QCOMPARE(main->SkinData1->skinFile(), GetAppPath() + QStringLiteral("skin/mxskin56.dll"));
+}
+
+void ShellWindowsTest::settingsSaveSurvivesABareCR()
+{
+    // Its last line ends in a bare CR: the saved caption must not join it.
+    writeSettings("[Self_Reg]\r\nskin=2\r");
+    TFrmmain *main = openMain();
+    main->N5Click();
+    Frmshez->RzEdit1->setText(QStringLiteral("梦之书"));
+    Frmshez->RzComboBox1->setCurrentIndex(2);
+    Frmshez->RzBitBtn2->click();
+    delete main;
+    delete Frmshez.data();
+
+    main = openMain();
+    QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->messages.value(0).text));
+    QCOMPARE(main->windowTitle(), QStringLiteral("梦之书"));
+    QCOMPARE(main->SkinData1->skinFile(), GetAppPath() + QStringLiteral("skin/mxp3.dll"));
 }
 
 void ShellWindowsTest::settingsCloseDestroys()
@@ -485,9 +501,10 @@ void ShellWindowsTest::bannerOnStartup()
     HttpTestServer server;
     server.replies[bannerListPath] = {200, "head\r\n1>0>http://a.example/\r\n1>5>http://b.example/\r\n", false, {}};
     server.replies[bannerFlagPath] = {200, "01", false, {}};
-    setBannerServerUrl(server.url());
+    HttpBannerSource source(server.url());
+    setBannerSource(&source);
     TFrmmain *main = openMain();
-    setBannerServerUrl(unreachable);
+    setBannerSource(nullptr);
     QCOMPARE(main->Memo1->toPlainText(), QStringLiteral("head\n1>0>http://a.example/\n1>5>http://b.example/\n"));
     QCOMPARE(main->banner().BannerOn, 1);
     QCOMPARE(main->banner().BannerLast, 2);

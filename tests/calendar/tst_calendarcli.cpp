@@ -98,6 +98,10 @@ void CalendarCliTest::refused_data()
     QTest::newRow("not a date") << QStringList{"lunar", "2002-02-30"} << "2002-02-30";
     QTest::newRow("other format") << QStringList{"lunar", "2002/02/03"} << "YYYY-MM-DD";
     QTest::newRow("short month") << QStringList{"lunar", "2002-2-03"} << "YYYY-MM-DD";
+    QTest::newRow("trailing line break") << QStringList{"lunar", "2002-02-03\n"} << "YYYY-MM-DD";
+    QTest::newRow("second date with a line break") << QStringList{"lunar", "2002-02-03", "2002-02-04\n"}
+                                                   << "YYYY-MM-DD";
+    QTest::newRow("leading line break") << QStringList{"lunar", "\n2002-02-03"} << "YYYY-MM-DD";
     QTest::newRow("bad second date") << QStringList{"lunar", "2002-02-03", "tomorrow"} << "tomorrow";
     QTest::newRow("from after to") << QStringList{"lunar", "2002-02-03", "2002-02-02"} << "after";
     QTest::newRow("before range") << QStringList{"lunar", "1900-12-31", "1901-01-02"} << "1901-01-01";

@@ -69,8 +69,11 @@ void DbBuilderTest::rejectsBadSource_data()
                              << "JMTable.tsv:2: CONENT holds text that GBK cannot represent";
     QTest::newRow("unknown category") << "JMTable.tsv" << tsv({{"CLASEID", "TITLE", "CONENT"}, {"09", "蛇", "x"}})
                                       << "JMTable.tsv:2: unknown category code 09";
-    QTest::newRow("bad number") << "chenggu1.tsv" << tsv({{"year", "weight"}, {"1990", "zero"}})
-                                << "chenggu1.tsv:2: weight is not a number";
+    // Each of these would be stored as no number, or none a verse exists for, and a reading would count it as 0.
+    for (const char *weight : {"zero", "", "nan", "inf", "-1.2", "1e3", "1,2", " 1.2"}) {
+        QTest::addRow("weight '%s'", weight) << "chenggu1.tsv" << tsv({{"year", "weight"}, {"1990", weight}})
+                                            << "chenggu1.tsv:2: weight is not a plain decimal number";
+    }
     QTest::newRow("duplicate pair") << "xingzuolove.tsv"
                                     << tsv({{"xingzuo1", "xingzuo2", "title", "content1", "content2"},
                                             {"白羊座", "金牛座", "t", "a", "b"}, {"白羊座", "金牛座", "t", "a", "b"}})

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -27,6 +28,9 @@ private slots:
     void badFiles_data();
     void badFiles();
     void lockedFile();
+    void patternTooLong_data();
+    void patternTooLong();
+    void loneSurrogateTitle();
 
 private:
     Query connected() const;
@@ -64,6 +68,15 @@ void QueryTest::translation_data()
                                << QStringLiteral(" Select TITLE from JMTable where CLASEID = 'top 1'");
     QTest::newRow("nul in literal") << QStringLiteral("select 'a") + QChar(0) + QStringLiteral("b'")
                                     << QStringLiteral("select 'a'||char(0)||'b'");
+    const QString lone = QString(QChar(0xD800));
+    QTest::newRow("lone surrogate in the title")
+        << QStringLiteral("select top 1 TITLE,CONENT from JMTable where TITLE = '") + lone + QStringLiteral("'")
+        << QStringLiteral("select TITLE,CONENT from JMTable where TITLE = '") + lone + QStringLiteral("' limit 1");
+    QTest::newRow("other blanks") << QStringLiteral("\tselect\ntop\r\n12\ta") << QStringLiteral("\tselect\na limit 12");
+    QTest::newRow("no count") << QStringLiteral("select top a from t") << QStringLiteral("select top a from t");
+    QTest::newRow("count joined to a word") << QStringLiteral("select top 1a from t")
+                                            << QStringLiteral("select top 1a from t");
+    QTest::newRow("no blank after select") << QStringLiteral("selecttop 1 a") << QStringLiteral("selecttop 1 a");
 }
 
 void QueryTest::translation()
@@ -172,59 +185,99 @@ void QueryTest::refusesWrites()
 
 void QueryTest::badFiles_data()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("directory");
-    QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("empty") << QByteArray("") << false;
-    QTest::newRow("not sqlite") << QByteArray("this is not a database at all, just text") << false;
-    QTest::newRow("truncated") << QByteArray("truncate") << false;
-    QTest::newRow("directory") << QByteArray() << true;
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("categories"); // the failure of the category list
+    QTest::addColumn<int>("search");     // and of a substring search
+    QTest::addColumn<QString>("missing");
+    const int missing = int(QueryFailure::Missing);
+    const int notDatabase = int(QueryFailure::NotDatabase);
+    const int damaged = int(QueryFailure::Damaged);
+    const int tableMissing = int(QueryFailure::TableMissing);
+    const int none = int(QueryFailure::None);
+    QTest::newRow("missing") << "missing" << missing << missing << "";
+    QTest::newRow("folder") << "folder" << notDatabase << notDatabase << "";
+    QTest::newRow("empty") << "empty" << notDatabase << notDatabase << "";
+    QTest::newRow("one byte") << "one byte" << notDatabase << notDatabase << "";
+    QTest::newRow("text") << "text" << notDatabase << notDatabase << "";
+    QTest::newRow("zeros") << "zeros" << notDatabase << notDatabase << "";
+    QTest::newRow("header only") << "header only" << damaged << damaged << "";
+    QTest::newRow("truncated") << "truncated" << damaged << damaged << "";
+    QTest::newRow("garbled page") << "garbled page" << damaged << none << "";
+    QTest::newRow("no Tclass") << "no Tclass" << tableMissing << none << "Tclass";
+    QTest::newRow("no JMTable") << "no JMTable" << none << tableMissing << "JMTable";
+    QTest::newRow("no titles") << "no titles" << none << tableMissing << "JMTitles";
+    QTest::newRow("column missing") << "column missing" << tableMissing << none << "ZMCLASS";
+    QTest::newRow("other database") << "other database" << tableMissing << tableMissing << "";
 }
 
 void QueryTest::badFiles()
 {
-    QFETCH(QByteArray, content);
-    QFETCH(bool, directory);
+    QFETCH(QString, kind);
+    QFETCH(int, categories);
+    QFETCH(int, search);
+    QFETCH(QString, missing);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("dream.dll"));
-    if (directory) {
-        QDir().mkdir(path);
-    } else if (QTest::currentDataTag() == QLatin1String("truncated")) {
-        QFile original(m_fixture.databasePath());
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        const QByteArray bytes = original.readAll();
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(bytes.left(bytes.size() / 2 + 100));
-    } else if (!content.isNull()) {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(content);
-    }
+    QVERIFY(writeDamagedDatabase(kind, m_fixture.databasePath(), path));
     Query query;
     query.setConnectionString(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path
                               + QStringLiteral(";Persist Security Info=True"));
-    for (const QString &sql : {Statements::categories(), Statements::entriesLike(QStringLiteral("%")),
-                               Statements::yearWeight(QStringLiteral("1990"))}) {
-        query.close();
-        query.setSql(sql);
-        QVERIFY(!query.open());
-        QCOMPARE(query.recordCount(), 0);
-        QCOMPARE(query.text(0), QString());
+    const QList<std::pair<QString, int>> statements = {{Statements::categories(), categories},
+                                                       {Statements::entriesLike(QStringLiteral("%")), search}};
+    for (const auto &[sql, failure] : statements) {
+        const bool opened = query.run(sql);
+        QVERIFY2(int(query.failure()) == failure, qPrintable(sql + QStringLiteral(": ") + query.lastError()));
+        QCOMPARE(opened, failure == int(QueryFailure::None));
+        if (!opened) {
+            QCOMPARE(query.recordCount(), 0);
+            QCOMPARE(query.text(0), QString());
+        }
+        if (query.failure() == QueryFailure::TableMissing && !missing.isEmpty())
+            QCOMPARE(query.missingName(), missing);
     }
 }
 
 void QueryTest::lockedFile()
 {
-    sqlite3 *db = nullptr;
-    QCOMPARE(sqlite3_open(m_fixture.databasePath().toUtf8().constData(), &db), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     Query query = connected();
-    query.setSql(Statements::categories());
-    QVERIFY(!query.open());
-    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    QVERIFY(query.open());
+    {
+        DatabaseLock lock(m_fixture.databasePath());
+        QVERIFY(lock.locked());
+        QVERIFY(!query.run(Statements::categories()));
+        QCOMPARE(query.failure(), QueryFailure::Locked);
+        QCOMPARE(failureReason(query), QStringLiteral("文件正被其他程序锁定"));
+    }
+    QVERIFY(query.run(Statements::categories()));
+    QCOMPARE(query.failure(), QueryFailure::None);
+}
+
+void QueryTest::patternTooLong_data()
+{
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<bool>("opens");
+    // SQLite refuses LIKE patterns over 50,000 bytes; the two "%" count.
+    QTest::newRow("at the limit") << 49998 << true;
+    QTest::newRow("past the limit") << 49999 << false;
+    QTest::newRow("far past it") << 200000 << false;
+}
+
+void QueryTest::patternTooLong()
+{
+    QFETCH(int, bytes);
+    QFETCH(bool, opens);
+    Query query = connected();
+    QCOMPARE(query.run(Statements::entriesLike(QString(bytes, QLatin1Char('x')))), opens);
+    QCOMPARE(query.failure(), opens ? QueryFailure::None : QueryFailure::PatternTooLong);
+}
+
+void QueryTest::loneSurrogateTitle()
+{
+    // A title that is not valid UTF-16 is still translated and run; it matches nothing.
+    Query query = connected();
+    const QString title = QStringLiteral("蛇") + QChar(0xD800);
+    QVERIFY2(query.run(Statements::firstEntryOfTitle(title)), qPrintable(query.lastError()));
+    QCOMPARE(query.recordCount(), 0);
+    QVERIFY(query.run(Statements::firstEntryOfTitle(QString(QChar(0xDC00)) + QStringLiteral("x"))));
 }
 
 QTEST_GUILESS_MAIN(QueryTest)

@@ -263,11 +263,10 @@ void ShareTest::saveWritesGbkLines()
 
 void ShareTest::saveCancelledWritesNothing()
 {
-    QTemporaryDir dir;
     RecordingPlatform platform;
     TextSaver saver;
     QVERIFY(!saver.save(QStringLiteral("蛇"), {QStringLiteral("x")}));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+    QCOMPARE(platform.saveRequests.size(), 1);
     QVERIFY(platform.messages.isEmpty());
 }
 

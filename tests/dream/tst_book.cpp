@@ -1,4 +1,3 @@
-#include "app/BannerFetch.h"
 #include "app/Untmain.h"
 #include "data/GbkText.h"
 #include "data/uShare.h"
@@ -60,7 +59,6 @@ private:
 
 void BookTest::initTestCase()
 {
-    setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
     m_fixture = std::make_unique<FixtureProgramDir>();
     QVERIFY(m_fixture->build({
         {QStringLiteral("Tclass.tsv"),

@@ -1,4 +1,3 @@
-#include "app/BannerFetch.h"
 #include "app/Fonts.h"
 #include "app/Untmain.h"
 #include "data/uShare.h"
@@ -39,7 +38,6 @@ private:
 void LegendsWindowTest::initTestCase()
 {
     installFontSubstitutes();
-    setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
 }
 
 void LegendsWindowTest::init()

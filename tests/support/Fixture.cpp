@@ -36,13 +36,80 @@ bool FixtureProgramDir::build(const QMap<QString, QString> &sources)
     return buildDreamDatabase(sourceDir, databasePath(), errors, QStringLiteral(VELMORA_UNIHAN_READINGS));
 }
 
-bool FixtureProgramDir::execute(const QString &sql)
+namespace {
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+bool executeOn(const QString &path, const QString &sql)
 {
     sqlite3 *db = nullptr;
-    bool ok = sqlite3_open(databasePath().toUtf8().constData(), &db) == SQLITE_OK
-              && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    const bool ok = sqlite3_open(path.toUtf8().constData(), &db) == SQLITE_OK
+                    && sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     return ok;
+}
+
+} // namespace
+
+bool FixtureProgramDir::execute(const QString &sql)
+{
+    return executeOn(databasePath(), sql);
+}
+
+bool writeDamagedDatabase(const QString &kind, const QString &good, const QString &target)
+{
+    QFile::remove(target);
+    QFile source(good);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    constexpr int pageSize = 4096;
+    if (kind == QLatin1String("missing"))
+        return true;
+    if (kind == QLatin1String("folder"))
+        return QDir().mkdir(target);
+    if (kind == QLatin1String("empty"))
+        return writeBytes(target, {});
+    if (kind == QLatin1String("one byte"))
+        return writeBytes(target, "x");
+    if (kind == QLatin1String("text"))
+        return writeBytes(target, "this is a note, not a database\n");
+    if (kind == QLatin1String("zeros"))
+        return writeBytes(target, QByteArray(bytes.size(), '\0'));
+    if (kind == QLatin1String("header only"))
+        return writeBytes(target, bytes.left(100));
+    if (kind == QLatin1String("truncated"))
+        return writeBytes(target, bytes.left(bytes.size() / 2));
+    if (kind == QLatin1String("garbled page")) {
+        // Page 2 is the first table the builder creates.
+        QByteArray garbled = bytes;
+        garbled.replace(pageSize, pageSize, QByteArray(pageSize, '\xA5'));
+        return bytes.size() > 2 * pageSize && writeBytes(target, garbled);
+    }
+    if (kind == QLatin1String("other database"))
+        return executeOn(target, QStringLiteral("CREATE TABLE notes (note TEXT); INSERT INTO notes VALUES ('x')"));
+    const char *change = kind == QLatin1String("no Tclass")         ? "DROP TABLE Tclass"
+                         : kind == QLatin1String("no JMTable")      ? "DROP VIEW JMTable"
+                         : kind == QLatin1String("no titles")       ? "DROP TABLE JMTitles"
+                         : kind == QLatin1String("column missing") ? "ALTER TABLE Tclass DROP COLUMN ZMCLASS"
+                                                                    : nullptr;
+    return change && writeBytes(target, bytes) && executeOn(target, QString::fromLatin1(change));
+}
+
+DatabaseLock::DatabaseLock(const QString &path)
+{
+    m_locked = sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+               && sqlite3_exec(m_db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+DatabaseLock::~DatabaseLock()
+{
+    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(m_db);
 }
 
 QString tsv(const QList<QStringList> &rows)

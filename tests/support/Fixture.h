@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+struct sqlite3;
+
 // A program directory in a temporary folder, current while the fixture lives, with a dream.dll built by the
 // same tool as the shipped one, from a few lines of source text.
 class FixtureProgramDir
@@ -26,6 +28,26 @@ public:
 private:
     QString m_previousAppPath;
     QTemporaryDir m_dir;
+};
+
+// Puts a damaged dream database at target, made from a good one, the way a
+// disk, an installer or a user damages it: "missing", "folder", "empty",
+// "one byte", "text", "zeros", "header only", "truncated", "garbled page", "no Tclass",
+// "no JMTable", "no titles", "column missing", "other database". False for an
+// unknown kind or when the copy cannot be made.
+bool writeDamagedDatabase(const QString &kind, const QString &good, const QString &target);
+
+// Holds a write lock on a database file while it lives, as another program would.
+class DatabaseLock
+{
+public:
+    explicit DatabaseLock(const QString &path);
+    ~DatabaseLock();
+    bool locked() const { return m_locked; }
+
+private:
+    sqlite3 *m_db = nullptr;
+    bool m_locked = false;
 };
 
 // A TSV text from rows of fields, the first row being the header.
