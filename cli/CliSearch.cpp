@@ -1,5 +1,9 @@
 #include "cli/Cli.h"
 
+#include "data/DreamSchema.h"
+#include "data/Query.h"
+#include "data/uShare.h"
+
 #include "data/uShare.h"
 #include "dream/DreamSearch.h"
 
@@ -55,8 +59,15 @@ int cliSearch(const QStringList &args)
         return badUsage();
 
     const auto index = DreamSearch::shared();
-    if (!index->loaded())
-        return unreadableDatabase();
+    if (!index->loaded()) {
+        // The index reads the file its own way; the probe names what is wrong with it.
+        Query query = connectedQuery();
+        if (!checkDreamDatabase(query))
+            return unreadableDatabase(query);
+        printErr(QStringLiteral("velmora-cli: cannot read the dream database %1: the search tables are missing\n")
+                     .arg(dataSourceOf(GetConnStr())));
+        return 2;
+    }
     const QList<DreamSearch::Hit> hits = index->search(text, limit);
     if (json) {
         QJsonArray array;

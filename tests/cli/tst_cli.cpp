@@ -34,7 +34,7 @@ void CliTest::dreamLookups_data()
     QTest::newRow("entries") << QStringList{"entries", "动物类"} << 0 << "蛇\n" << "";
     QTest::newRow("entries unknown") << QStringList{"entries", "没有这类"} << 1 << "" << "no entries in category 没有这类";
     // The exact search prints the text alone, without its title line.
-    QTest::newRow("exact") << QStringList{"dream", "--exact", "掉牙"} << 0 << "上牙对应长辈" << "";
+    QTest::newRow("exact") << QStringList{"dream", "--exact", "掉牙"} << 0 << "上牙算长辈" << "";
     QTest::newRow("default exact") << QStringList{"dream", " 蛇 "} << 0 << "小龙" << "";
     QTest::newRow("like") << QStringList{"dream", "--like", "蛇"} << 0 << "被蛇咬\n" << "";
     QTest::newRow("not found") << QStringList{"dream", "不会有这种梦的标题"} << 1 << "" << notFound;

@@ -2,7 +2,6 @@
 //     search_screenshots <output folder>
 // Leaves the main window and a search window on the screen for a while when
 // given --hold SECONDS, so that a screenshot of the whole desktop can be taken.
-#include "app/BannerFetch.h"
 #include "app/Fonts.h"
 #include "app/Settings.h"
 #include "app/SkinEngine.h"
@@ -46,7 +45,6 @@ int main(int argc, char **argv)
     installFontSubstitutes();
     QApplication::setFont(songFont());
     setAppPath(QStringLiteral(VELMORA_PROGRAM_DIR));
-    setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
     RecordingPlatform platform;
     QTemporaryDir store;
 

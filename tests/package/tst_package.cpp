@@ -137,15 +137,11 @@ void PackageTest::guiSavesSettingsInTheUserFolder()
     env.insert(QStringLiteral("VELMORA_DRIVER_SKIN"), QStringLiteral("2"));
     env.insert(QStringLiteral("VELMORA_DRIVER_REPORT"), m_work.filePath(QStringLiteral("report")));
 
-    // The start-up banner asks the maker's server; without a network of its own
-    // the program gives up at once instead of reaching out.
-    QString program = root(QStringLiteral("bin/velmora"));
-    QStringList args;
-    if (runProgram(QStringLiteral("unshare"), {"-rn", "true"}).status == 0) {
-        args = QStringList{"-rn", program};
-        program = QStringLiteral("unshare");
-    }
-    const ProgramRun gui = runProgram(program, args, env, 120000);
+    // The start-up banner asks the maker's server; in a network namespace of its own
+    // the program gives up at once instead of reaching out. Tests never go outside.
+    if (runProgram(QStringLiteral("unshare"), {"-rn", "true"}).status != 0)
+        QSKIP("unshare -rn is not allowed here, and the installed program would ask the banner server");
+    const ProgramRun gui = runProgram(QStringLiteral("unshare"), {"-rn", root(QStringLiteral("bin/velmora"))}, env, 120000);
     const QString report = fileContents(m_work.filePath(QStringLiteral("report")));
     QVERIFY2(gui.status == 0, qPrintable(report + QLatin1Char('\n') + gui.err.right(2000)));
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/BannerFetch.h"
 #include "app/Fonts.h"
 #include "app/Translations.h"
 #include "data/uShare.h"
@@ -20,6 +19,5 @@ inline QString startPictureRun(int argc, char **argv)
     installChineseTranslations();
     QApplication::setFont(songFont());
     setAppPath(QStringLiteral(VELMORA_PROGRAM_DIR));
-    setBannerServerUrl(QStringLiteral("http://127.0.0.1:1"));
     return folder;
 }
