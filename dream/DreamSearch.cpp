@@ -411,8 +411,8 @@ QString DreamSearch::normalizeQuery(const QString &text)
 {
     QString query = foldQuery(text);
     query = trimEdges(query.mid(afterDreamPhrase(query)));
-    query.remove(0, afterCounting(query));
-    return query;
+    // Trimmed again: what followed the counting word may have been a blank.
+    return trimEdges(query.mid(afterCounting(query)));
 }
 
 bool DreamSearch::load(const QString &databasePath, QString *error)
@@ -838,8 +838,10 @@ void DreamSearch::matchPinyin(const QString &letters, QHash<int, Candidate> &fou
     if (letters.isEmpty() || letters.size() > longestPinyinQuery)
         return;
     std::vector<int> scratch;
-    for (const auto &[t, start] : m_pinyinStarts[size_t(letters.at(0).unicode() - u'a')]) {
-        const Term &term = m_terms[size_t(t)];
+    for (const auto &termStart : m_pinyinStarts[size_t(letters.at(0).unicode() - u'a')]) {
+        // A plain copy: clang 14 cannot capture a structured binding in the lambda below.
+        const int start = termStart.second;
+        const Term &term = m_terms[size_t(termStart.first)];
         // Inside a term only whole syllables count: single letters there match too much.
         if (start > 0 && letters.size() < 2)
             continue;

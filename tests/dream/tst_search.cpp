@@ -106,6 +106,7 @@ void SearchTest::normalizeQuery_data()
     QTest::newRow("half a surrogate pair") << QString::fromUtf16(u"白\xD800蛇") << "白蛇";
     QTest::newRow("trailing emoji") << "梦见蛇😱" << "蛇";
     QTest::newRow("latin case") << "做B超" << "做b超";
+    QTest::newRow("blank after the counting word") << QString::fromUtf16(u"梦到一条\u0011白蛇") << "白蛇";
 }
 
 void SearchTest::normalizeQuery()

@@ -10,11 +10,9 @@ namespace {
 
 const DreamSearch &shippedIndex()
 {
-    static const DreamSearch index = [] {
-        DreamSearch search;
-        search.load(QDir(QStringLiteral(VELMORA_PROGRAM_DIR)).filePath(QStringLiteral("dream.dll")));
-        return search;
-    }();
+    static DreamSearch index;
+    static const bool loaded = index.load(QDir(QStringLiteral(VELMORA_PROGRAM_DIR)).filePath(QStringLiteral("dream.dll")));
+    Q_UNUSED(loaded);
     return index;
 }
 
