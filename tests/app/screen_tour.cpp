@@ -12,6 +12,7 @@
 #include "app/Untmain.h"
 #include "app/Untshez.h"
 #include "calendar/DateWin.h"
+#include "dream/DreamSearchWindow.h"
 #include "dream/Untheart.h"
 #include "dream/Unthearjx.h"
 #include "dream/Untmomo.h"
@@ -22,6 +23,7 @@
 #include "support/PictureRun.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
@@ -115,6 +117,15 @@ int main(int argc, char **argv)
     Frmmain->Paneleft->show();
     Frmmomo->close();
     Frmmain->resize(Frmmain->width() - 160, Frmmain->height() - 120);
+
+    Frmmain->N17Click();
+    settle();
+    FrmDreamSearch->findChild<QLineEdit *>(QStringLiteral("EditSearch"))->setText(QStringLiteral("梦见一条白蛇缠住我的腿"));
+    FrmDreamSearch->SearchNow();
+    FrmDreamSearch->OpenSelected();
+    saveScreen(QStringLiteral("search"));
+    saveWindow(FrmDreamSearch, QStringLiteral("search"));
+    FrmDreamSearch->close();
 
     Frmmain->N9Click();
     settle();

@@ -300,7 +300,7 @@ void MainWindowTest::shippedHelpPage()
         QVERIFY2(QFileInfo(file).size() > 0, qPrintable(file));
     }
     QVERIFY(pictures >= 10);
-    for (const char *window : {"周公解析", "解梦全书", "解梦传说", "经典日历", "手机测算", "骨重分析", "星座配对",
+    for (const char *window : {"梦境搜索", "周公解析", "解梦全书", "解梦传说", "经典日历", "手机测算", "骨重分析", "星座配对",
                                "缘分测试", "系统设置", "退出系统", "保存"})
         QVERIFY2(html.contains(QString::fromUtf8(window)), window);
 }
